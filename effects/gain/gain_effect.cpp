@@ -1,0 +1,120 @@
+#include "effects/gain/gain_effect.h"
+
+#include "framework/host_text.h"
+
+GainEffect::GainEffect(HostCallback host) : PlugEffect2(host, 1, 2)
+{
+    setInputCount(2);
+    setOutputCount(2);
+    setEffectId(fourCharCode("QZ02"));
+    declareMono(true);
+    declareOverwriting(true);
+    copyHostText(programName, "Default ", sizeof programName - 1);
+}
+
+void GainEffect::setParam(std::int32_t index, float value)
+{
+    if (index == 0)
+        leftGain = value;
+    else if (index == 1)
+        rightGain = value;
+}
+
+float GainEffect::getParam(std::int32_t index)
+{
+    if (index == 0)
+        return leftGain;
+    if (index == 1)
+        return rightGain;
+    return 0.0f;
+}
+
+// Each gain is read afresh per sample, so a change made during a block
+// applies from the next sample on.
+void GainEffect::processAdding(float** inputs, float** outputs, std::int32_t frames)
+{
+    const float* inLeft = inputs[0];
+    const float* inRight = inputs[1];
+    float* outLeft = outputs[0];
+    float* outRight = outputs[1];
+    for (std::int32_t i = 0; i < frames; ++i) {
+        outLeft[i] = outLeft[i] + inLeft[i] * leftGain.get();
+        outRight[i] = outRight[i] + inRight[i] * rightGain.get();
+    }
+}
+
+void GainEffect::processOverwriting(float** inputs, float** outputs, std::int32_t frames)
+{
+    const float* inLeft = inputs[0];
+    const float* inRight = inputs[1];
+    float* outLeft = outputs[0];
+    float* outRight = outputs[1];
+    for (std::int32_t i = 0; i < frames; ++i) {
+        outLeft[i] = inLeft[i] * leftGain.get();
+        outRight[i] = inRight[i] * rightGain.get();
+    }
+}
+
+// Names of 32 characters or more are cut to what the field holds.
+void GainEffect::renameProgram(char* text)
+{
+    copyHostText(programName, text, sizeof programName - 1);
+}
+
+void GainEffect::copyProgramName(char* text)
+{
+    copyHostText(text, programName, ProgramNameMax);
+}
+
+void GainEffect::copyParamUnit(std::int32_t, char* text)
+{
+    copyHostText(text, " dB", ParamTextMax);
+}
+
+void GainEffect::copyParamValueText(std::int32_t index, char* text)
+{
+    if (index == 0)
+        decibelText(leftGain, text);
+    else if (index == 1)
+        decibelText(rightGain, text);
+    else
+        copyHostText(text, "????", ParamTextMax);
+}
+
+void GainEffect::copyParamTitle(std::int32_t index, char* text)
+{
+    if (index == 0)
+        copyHostText(text, "Left Gain", ParamTextMax);
+    else if (index == 1)
+        copyHostText(text, "Right Gain", ParamTextMax);
+    else
+        copyHostText(text, "???? Gain", ParamTextMax);
+}
+
+PlugInt GainEffect::category()
+{
+    return 1;
+}
+
+bool GainEffect::copyEffectName(char* text)
+{
+    copyHostText(text, "ZOV Gain", IdentityTextMax);
+    return true;
+}
+
+bool GainEffect::copyVendorText(char* text)
+{
+    copyHostText(text, "ZOV Audio Effects", IdentityTextMax);
+    return true;
+}
+
+bool GainEffect::copyProductText(char* text)
+{
+    copyHostText(text, "ZOV Audio Product Gain", IdentityTextMax);
+    return true;
+}
+
+PlugInt GainEffect::vendorVersion()
+{
+    return 1000;
+}

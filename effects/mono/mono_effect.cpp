@@ -1,0 +1,114 @@
+#include "effects/mono/mono_effect.h"
+
+#include "framework/host_text.h"
+
+MonoEffect::MonoEffect(HostCallback host) : PlugEffect2(host, 1, 1)
+{
+    setInputCount(2);
+    setOutputCount(2);
+    setEffectId(fourCharCode("QZ01"));
+    declareMono(true);
+    declareOverwriting(true);
+    copyHostText(programName, "Default ", sizeof programName - 1);
+}
+
+void MonoEffect::setParam(std::int32_t, float value)
+{
+    gain = value;
+}
+
+float MonoEffect::getParam(std::int32_t)
+{
+    return gain;
+}
+
+namespace {
+
+// Each channel is scaled before the sum, and the sum is halved. Both inputs
+// are read before any output is written, so hosts may process in place.
+inline float monoSample(float left, float right, float gain)
+{
+    return (right * gain + left * gain) / 2.0f;
+}
+
+} // namespace
+
+void MonoEffect::processAdding(float** inputs, float** outputs, std::int32_t frames)
+{
+    const float* inLeft = inputs[0];
+    const float* inRight = inputs[1];
+    float* outLeft = outputs[0];
+    float* outRight = outputs[1];
+    for (std::int32_t i = 0; i < frames; ++i) {
+        const float m = monoSample(inLeft[i], inRight[i], gain.get());
+        outLeft[i] = outLeft[i] + m;
+        outRight[i] = outRight[i] + m;
+    }
+}
+
+void MonoEffect::processOverwriting(float** inputs, float** outputs, std::int32_t frames)
+{
+    const float* inLeft = inputs[0];
+    const float* inRight = inputs[1];
+    float* outLeft = outputs[0];
+    float* outRight = outputs[1];
+    for (std::int32_t i = 0; i < frames; ++i) {
+        const float m = monoSample(inLeft[i], inRight[i], gain.get());
+        outLeft[i] = m;
+        outRight[i] = m;
+    }
+}
+
+// Names of 32 characters or more are cut to what the field holds.
+void MonoEffect::renameProgram(char* text)
+{
+    copyHostText(programName, text, sizeof programName - 1);
+}
+
+void MonoEffect::copyProgramName(char* text)
+{
+    copyHostText(text, programName, ProgramNameMax);
+}
+
+void MonoEffect::copyParamUnit(std::int32_t, char* text)
+{
+    copyHostText(text, " dB", ParamTextMax);
+}
+
+void MonoEffect::copyParamValueText(std::int32_t, char* text)
+{
+    decibelText(gain, text);
+}
+
+void MonoEffect::copyParamTitle(std::int32_t, char* text)
+{
+    copyHostText(text, "Gain ", ParamTextMax);
+}
+
+PlugInt MonoEffect::category()
+{
+    return 1;
+}
+
+bool MonoEffect::copyEffectName(char* text)
+{
+    copyHostText(text, "ZOV Mono", IdentityTextMax);
+    return true;
+}
+
+bool MonoEffect::copyVendorText(char* text)
+{
+    copyHostText(text, "ZOV Audio Effects", IdentityTextMax);
+    return true;
+}
+
+bool MonoEffect::copyProductText(char* text)
+{
+    copyHostText(text, "ZOV Audio Product Mono", IdentityTextMax);
+    return true;
+}
+
+PlugInt MonoEffect::vendorVersion()
+{
+    return 1000;
+}
