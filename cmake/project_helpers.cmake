@@ -37,9 +37,11 @@ function(add_plugin name)
   target_link_libraries(${name} PRIVATE ${P_LIBS} framework_level${P_LEVEL} framework_entry_level${P_LEVEL})
   set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name})
   if(WIN32)
-    target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/framework/plugin.def)
+    target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/framework/plugin.def
+      ${CMAKE_SOURCE_DIR}/framework/dll_entry_win32.cpp)
     target_link_options(${name} PRIVATE -static -Wl,--kill-at)
   else()
+    target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/framework/plugin_exports_linux.cpp)
     target_link_options(${name} PRIVATE -Wl,--no-undefined)
   endif()
   add_custom_command(TARGET ${name} POST_BUILD

@@ -26,20 +26,3 @@ extern "C" EffectRecord* pluginMain(HostCallback host)
     }
     return effect->record();
 }
-
-#ifndef _WIN32
-// Linux hosts look for VSTPluginMain; some also for main. The C++ name of
-// the second cannot be main itself, so the symbol is named in assembly.
-#define PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
-
-PLUGIN_EXPORT EffectRecord* VSTPluginMain(HostCallback host)
-{
-    return pluginMain(host);
-}
-
-PLUGIN_EXPORT EffectRecord* pluginMainExport(HostCallback host) __asm__("main");
-EffectRecord* pluginMainExport(HostCallback host)
-{
-    return pluginMain(host);
-}
-#endif
