@@ -1,6 +1,6 @@
 // The gain effect as a host sees it: identity, parameters, texts, audio.
 #include "effects/gain/gain_effect.h"
-#include "tests/effects/effect_probe.h"
+#include "tests/support/effect_probe.h"
 
 #include <doctest.h>
 

@@ -1,6 +1,6 @@
 // The mono fold as a host sees it: identity, the one parameter, audio.
 #include "effects/mono/mono_effect.h"
-#include "tests/effects/effect_probe.h"
+#include "tests/support/effect_probe.h"
 
 #include <doctest.h>
 

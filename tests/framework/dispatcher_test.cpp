@@ -1,6 +1,6 @@
 // What the dispatcher answers, opcode by opcode, at the level under test,
 // for an effect that overrides nothing of the host dialogue.
-#include "tests/framework/fake_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/framework/test_effect.h"
 
 #include <doctest.h>

@@ -1,5 +1,5 @@
 // The record a fresh effect hands the host, and the entry points in it.
-#include "tests/framework/fake_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/framework/test_effect.h"
 
 #include <doctest.h>

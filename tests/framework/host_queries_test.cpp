@@ -1,6 +1,6 @@
 // The host questions of the extended effect: what each sends, how its answer
 // is read, and what it answers when there is no host to ask.
-#include "tests/framework/fake_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/framework/test_effect.h"
 
 #include "framework/capability_names.h"

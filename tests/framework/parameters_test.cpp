@@ -1,5 +1,5 @@
 // Parameter changes made inside the effect, and how the host hears of them.
-#include "tests/framework/fake_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/framework/test_effect.h"
 
 #include <doctest.h>

@@ -1,6 +1,6 @@
 // main: it asks the host's version first, and refuses an effect whose
 // construction failed.
-#include "tests/framework/fake_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/framework/test_effect.h"
 
 #include "framework/module_state.h"
