@@ -1,0 +1,13 @@
+// The names of the capability exchange, as plug-ins of this interface know
+// them: what a host may ask an effect (opcode 51) and what an effect may ask
+// its host (host opcode 37). plughost asks an effect about both lists.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+const std::vector<std::string_view>& effectCapabilityNames();
+const std::vector<std::string_view>& hostCapabilityNames();
+
+// The host-side names plughost answers yes to: only what it really does.
+bool hostSupports(std::string_view name);

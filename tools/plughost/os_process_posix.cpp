@@ -1,0 +1,12 @@
+#include "tools/plughost/os_process.h"
+
+#include <unistd.h>
+
+void prepareProcess()
+{
+}
+
+long currentProcessId()
+{
+    return static_cast<long>(getpid());
+}
