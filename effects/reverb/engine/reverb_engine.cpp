@@ -1,0 +1,448 @@
+#include "effects/reverb/engine/reverb_engine.h"
+
+#include "effects/reverb/engine/float_bits.h"
+#include "effects/reverb/engine/simd_x4.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+static_assert(tankAllpassLengths[tankAllpassCount - 1] > CombBank::maxChunk,
+              "a chunk must be shorter than every delay line");
+
+// Everything the audio thread takes from the settings at block start, and
+// the running values it hands back at block end.
+struct ReverbEngine::Block {
+    bool adding = false;
+    bool muted = false;
+    int preDelayLength = 1;
+    bool gateOn = false;
+    float gateThreshold = 0.0f;
+    float gateAttack = 0.0f;
+    float gateRelease = 0.0f;
+    std::uint16_t gateHold = 0;
+    int pairs = 0;
+    float wet = 0.0f;
+    bool undamped = false;
+    float dryHalf = 0.0f;
+    float inputHalf = 0.0f;
+    float highPass = 0.0f;
+    float a0 = 0.0f;
+    float b1 = 0.0f;
+    float gainLeft = 0.0f;
+    float gainRight = 0.0f;
+
+    int preDelayIndex = 0;
+    float gateLevel = 0.0f;
+    std::uint8_t gateState = 0;
+    X4::V peakLeft;
+    X4::V peakRight;
+};
+
+ReverbEngine::ReverbEngine()
+{
+    // Filter stores, indices, the gate's counter and state, the mute and the
+    // gate switch start at zero through their initialisers.
+    preDelay = new (std::nothrow) float[preDelayCapacity];
+    preDelaySize = preDelayCapacity;
+    if (!preDelay) {
+        // Run without pre-delay rather than without reverb.
+        preDelay = preDelayFallback;
+        preDelaySize = 1;
+    }
+    highPassAmount = 0.5f;
+    lowPassAmount = 0.5f;
+    preDelayIndex = 0;
+    gateLevel = 0.0f;
+    std::fill(highPassHistory, highPassHistory + 6, 0.0f);
+    lowPassState[0] = lowPassState[1] = 0.0f;
+    clearPreDelay();
+
+    float* line = combLines;
+    for (int i = 0; i < pairCount; ++i) {
+        leftCombs[i].attach(line, tankCombLengths[i]);
+        line += tankCombLengths[i];
+        rightCombs[i].attach(line, tankCombLengths[i] + tankStereoSpread);
+        line += tankCombLengths[i] + tankStereoSpread;
+    }
+    line = allpassLines;
+    for (int i = 0; i < allpassCount; ++i) {
+        leftAllpasses[i].attach(line, tankAllpassLengths[i]);
+        line += tankAllpassLengths[i];
+        rightAllpasses[i].attach(line, tankAllpassLengths[i] + tankStereoSpread);
+        line += tankAllpassLengths[i] + tankStereoSpread;
+        leftAllpasses[i].feedback = 0.5f;
+        rightAllpasses[i].feedback = 0.5f;
+    }
+
+    setWet(1.0f / 3.0f);
+    setRoomSize(0.5f);
+    setDry(0.0f);
+    setDamping(0.5f);
+    setTailHold(0.0f);
+    clearTank();
+    peakLeft = 0.0f;
+    peakRight = 0.0f;
+}
+
+ReverbEngine::~ReverbEngine()
+{
+    if (preDelay != preDelayFallback)
+        delete[] preDelay;
+}
+
+static float clampUnit(float x)
+{
+    if (!(x >= 0.0f))  // also NaN
+        return 0.0f;
+    return x > 1.0f ? 1.0f : x;
+}
+
+void ReverbEngine::setRoomSize(float x)
+{
+    // 0.7563 is 1 / log10(21): x = 0 gives 0.65, x = 1 gives 0.98.
+    const double feedback = std::log10(20.0 * clampUnit(x) + 1.0) * 0.33 * 0.7563 + 0.65;
+    roomSize = static_cast<float>(feedback);
+    applyTankSettings();
+}
+
+void ReverbEngine::setDamping(float x)
+{
+    damping = 0.55f * clampUnit(x);
+    applyTankSettings();
+}
+
+void ReverbEngine::setWet(float x) { wetGain = 3.0f * x; }
+
+void ReverbEngine::setDry(float x) { dryGain = 2.0f * x; }
+
+void ReverbEngine::setTailHold(float mode)
+{
+    tailHoldMode = mode;
+    applyTankSettings();
+}
+
+float ReverbEngine::isTailHeld() const { return tailHoldMode.get() >= 0.5f ? 1.0f : 0.0f; }
+
+void ReverbEngine::applyTankSettings()
+{
+    const bool held = isTailHeld() >= 0.5f;
+    const float feedback = held ? 1.0f : roomSize.get();
+    const float damp = held ? 0.0f : damping.get();
+    effectiveFeedback = feedback;
+    effectiveDamping = damp;
+    inputGain = held ? 0.0f : 0.015f;
+    // All twenty, whatever the quality: a later quality change finds them set.
+    for (int i = 0; i < pairCount; ++i) {
+        leftCombs[i].setFeedback(feedback);
+        leftCombs[i].setDamping(damp);
+        rightCombs[i].setFeedback(feedback);
+        rightCombs[i].setDamping(damp);
+    }
+}
+
+void ReverbEngine::clearTank()
+{
+    if (isTailHeld() >= 0.5f)
+        return;
+    // Filter stores and indices stay as they are.
+    std::fill(combLines, combLines + combStorage, 0.0f);
+    std::fill(allpassLines, allpassLines + allpassStorage, 0.0f);
+}
+
+void ReverbEngine::clearPreDelay() { std::fill(preDelay, preDelay + preDelaySize, 0.0f); }
+
+void ReverbEngine::processOverwriting(float** inputs, float** outputs, std::int32_t frames)
+{
+    process(inputs, outputs, frames, false);
+}
+
+void ReverbEngine::processAdding(float** inputs, float** outputs, std::int32_t frames)
+{
+    process(inputs, outputs, frames, true);
+}
+
+void ReverbEngine::process(float** inputs, float** outputs, std::int32_t frames, bool adding)
+{
+    if (frames <= 0)
+        return;
+    Block block;
+    block.adding = adding;
+    beginBlock(block);
+    for (std::int32_t done = 0; done < frames;) {
+        const int n = static_cast<int>(std::min<std::int32_t>(frames - done, chunkLength));
+        runChunk(block, inputs[0] + done, inputs[1] + done, outputs[0] + done, outputs[1] + done, n);
+        done += n;
+    }
+    endBlock(block);
+}
+
+static float qualityMakeUp(int pairs)
+{
+    switch (pairs) {
+    case 8: return 1.1f;
+    case 6: return 1.4f;
+    case 4: return 1.7f;
+    default: return 1.0f;
+    }
+}
+
+void ReverbEngine::beginBlock(Block& block)
+{
+    block.muted = muted;
+    block.preDelayLength = std::min<int>(std::max<int>(preDelayLength.get(), 1), preDelaySize);
+    block.preDelayIndex = preDelayIndex;
+    block.gateOn = gateEnabled;
+    block.gateThreshold = gateThreshold;
+    block.gateAttack = gateAttackStep;
+    block.gateRelease = gateReleaseStep;
+    block.gateHold = gateHoldLength;
+    block.gateLevel = gateLevel;
+    block.gateState = gateState;
+    block.peakLeft = X4::splat(peakLeft.get());
+    block.peakRight = X4::splat(peakRight.get());
+
+    block.pairs = std::min<int>(combCount.get(), pairCount);
+    const float wet = wetGain;
+    block.wet = block.pairs == pairCount ? wet : wet * qualityMakeUp(block.pairs);
+    block.undamped = effectiveDamping.get() == 0.0f;
+    block.dryHalf = dryGain.get() * 0.5f;
+    block.inputHalf = inputGain.get() * 0.5f;
+    block.highPass = highPassAmount;
+    const float w = (lowPassAmount.get() + 0.005525f) * 200.0f;
+    block.a0 = 2.0f / (w + 1.0f);
+    block.b1 = (1.0f - w) / (w + 1.0f);
+    const int balance = panorama.get();
+    block.gainLeft = static_cast<float>(40 - balance) / 20.0f;
+    block.gainRight = static_cast<float>(balance) / 20.0f;
+
+    bank.beginBlock(leftCombs, rightCombs, block.pairs, block.undamped);
+}
+
+void ReverbEngine::endBlock(const Block& block)
+{
+    bank.endBlock();
+    preDelayIndex = static_cast<std::uint16_t>(block.preDelayIndex);
+    gateLevel = block.gateLevel;
+    gateState = block.gateState;
+    peakLeft = X4::largest(block.peakLeft);
+    peakRight = X4::largest(block.peakRight);
+}
+
+void ReverbEngine::runChunk(Block& block, const float* inLeft, const float* inRight, float* outLeft,
+                            float* outRight, int frames)
+{
+    mixTankInput(block, inLeft, inRight, frames);
+    runPreDelay(block, frames);
+    if (block.gateOn)
+        runGate(block, frames);
+    bank.processChunk(tankInput, wetLeft + 3, wetRight + 3, frames);
+    runAllpasses(frames);
+    shapeWet(block, frames);
+    runLowPass(block, frames);
+    writeOutput(block, inLeft, inRight, outLeft, outRight, frames);
+}
+
+// (left + right) * input gain / 2, what the pre-delay line stores.
+void ReverbEngine::mixTankInput(const Block& block, const float* inLeft, const float* inRight, int frames)
+{
+    const X4::V half = X4::splat(block.inputHalf);
+    int i = 0;
+    for (; i + 4 <= frames; i += 4) {
+        const X4::V left = X4::silenceNonFinite(X4::load(inLeft + i));
+        const X4::V right = X4::silenceNonFinite(X4::load(inRight + i));
+        X4::store(tankMix + i, X4::mul(X4::add(left, right), half));
+    }
+    for (; i < frames; ++i)
+        tankMix[i] = (silenceNonFinite(inLeft[i]) + silenceNonFinite(inRight[i])) * block.inputHalf;
+}
+
+// Each position is read, then written: runs end where the index wraps.
+void ReverbEngine::runPreDelay(Block& block, int frames)
+{
+    const int length = block.preDelayLength;
+    int index = block.preDelayIndex;
+    for (int i = 0; i < frames;) {
+        const int run = index < length ? std::min(frames - i, length - index) : 1;
+        for (int j = 0; j < run; ++j) {
+            tankInput[i + j] = preDelay[index + j];
+            preDelay[index + j] = tankMix[i + j];
+        }
+        index += run;
+        if (index >= length)
+            index = 0;
+        i += run;
+    }
+    block.preDelayIndex = index;
+}
+
+// The gate follows the pre-delay output: opening, holding, closing.
+void ReverbEngine::runGate(Block& block, int frames)
+{
+    float level = block.gateLevel;
+    std::uint8_t state = block.gateState;
+    std::uint16_t counter = gateHoldCounter;
+    for (int i = 0; i < frames; ++i) {
+        const float s = tankInput[i];
+        const float magnitude = s <= 0.0f ? -s : s;
+        if (magnitude > block.gateThreshold)
+            state = 0;  // a loud sample restarts the attack, or the hold
+        switch (state) {
+        case 0:
+            if (level < 1.0f) {
+                level += block.gateAttack;
+            } else {
+                level = 1.0f;
+                state = 1;
+                counter = block.gateHold;
+            }
+            break;
+        case 1: {
+            const std::uint16_t left = counter;
+            counter = static_cast<std::uint16_t>(left - 1);
+            if (left == 0)
+                state = 2;
+            break;
+        }
+        case 2:
+            if (level <= 0.0f)
+                level = 0.0f;
+            else
+                level -= block.gateRelease;
+            break;
+        default:
+            break;
+        }
+        gateGain[i] = level;
+    }
+    block.gateLevel = level;
+    block.gateState = state;
+    gateHoldCounter = counter;
+}
+
+void ReverbEngine::runAllpasses(int frames)
+{
+    for (int i = 0; i < allpassCount; ++i)
+        leftAllpasses[i].processChunk(wetLeft + 3, frames);
+    for (int i = 0; i < allpassCount; ++i)
+        rightAllpasses[i].processChunk(wetRight + 3, frames);
+}
+
+// Wet factor, gate gain, then the high-pass FIR over the gated wet signal:
+// h = x - c (3 x1 + 2 x2 + x3).
+void ReverbEngine::shapeWet(Block& block, int frames)
+{
+    const X4::V wet = X4::splat(block.wet);
+    const X4::V c = X4::splat(block.highPass);
+    const X4::V three = X4::splat(3.0f);
+    const X4::V two = X4::splat(2.0f);
+    for (int side = 0; side < 2; ++side) {
+        float* x = side == 0 ? wetLeft : wetRight;
+        float* shaped = side == 0 ? shapedLeft : shapedRight;
+        float* history = highPassHistory + 3 * side;
+        x[0] = history[2];
+        x[1] = history[1];
+        x[2] = history[0];
+        float* now = x + 3;
+        int i = 0;
+        if (block.gateOn) {
+            for (; i + 4 <= frames; i += 4)
+                X4::store(now + i, X4::mul(X4::mul(X4::load(now + i), wet), X4::load(gateGain + i)));
+            for (; i < frames; ++i)
+                now[i] = now[i] * block.wet * gateGain[i];
+        } else {
+            for (; i + 4 <= frames; i += 4)
+                X4::store(now + i, X4::mul(X4::load(now + i), wet));
+            for (; i < frames; ++i)
+                now[i] = now[i] * block.wet;
+        }
+        for (i = 0; i + 4 <= frames; i += 4) {
+            const X4::V taps = X4::add(X4::add(X4::mul(three, X4::load(x + i + 2)), X4::mul(two, X4::load(x + i + 1))),
+                                       X4::load(x + i));
+            X4::store(shaped + i, X4::sub(X4::load(now + i), X4::mul(c, taps)));
+        }
+        for (; i < frames; ++i)
+            shaped[i] = now[i] - block.highPass * (3.0f * x[i + 2] + 2.0f * x[i + 1] + x[i]);
+        history[0] = x[frames + 2];
+        history[1] = x[frames + 1];
+        history[2] = x[frames];
+    }
+}
+
+// One-pole low-pass, the chain's one sample-to-sample recurrence outside the
+// tank; +1e-11 keeps it clear of denormals.
+void ReverbEngine::runLowPass(const Block& block, int frames)
+{
+    const float a0 = block.a0;
+    const float b1 = block.b1;
+    float left = lowPassState[0];
+    float right = lowPassState[1];
+    for (int i = 0; i < frames; ++i) {
+        left = shapedLeft[i] * a0 - b1 * left + 1e-11f;
+        right = shapedRight[i] * a0 - b1 * right + 1e-11f;
+        shapedLeft[i] = left;
+        shapedRight[i] = right;
+    }
+    lowPassState[0] = left;
+    lowPassState[1] = right;
+}
+
+static float peakOf(float x, float peak)
+{
+    const float magnitude = x <= 0.0f ? -x : x;
+    return magnitude > peak ? magnitude : peak;
+}
+
+// Balance, dry mix, peaks, then the output step. Each sample's inputs are
+// read before its outputs are written.
+void ReverbEngine::writeOutput(Block& block, const float* inLeft, const float* inRight, float* outLeft,
+                               float* outRight, int frames)
+{
+    const X4::V dry = X4::splat(block.dryHalf);
+    const X4::V gainLeft = X4::splat(block.gainLeft);
+    const X4::V gainRight = X4::splat(block.gainRight);
+    X4::V peakLeft = block.peakLeft;
+    X4::V peakRight = block.peakRight;
+    const bool write = !block.muted || !block.adding;
+    int i = 0;
+    for (; i + 4 <= frames; i += 4) {
+        const X4::V inL = X4::load(inLeft + i);
+        const X4::V inR = X4::load(inRight + i);
+        const X4::V left = X4::add(X4::mul(dry, X4::silenceNonFinite(inL)), X4::mul(X4::load(shapedLeft + i), gainLeft));
+        const X4::V right =
+            X4::add(X4::mul(dry, X4::silenceNonFinite(inR)), X4::mul(X4::load(shapedRight + i), gainRight));
+        peakLeft = X4::greater(X4::magnitude(left), peakLeft);
+        peakRight = X4::greater(X4::magnitude(right), peakRight);
+        if (!write)
+            continue;
+        X4::V toLeft = block.muted ? inL : left;
+        X4::V toRight = block.muted ? inR : right;
+        if (block.adding) {
+            toLeft = X4::add(X4::load(outLeft + i), toLeft);
+            toRight = X4::add(X4::load(outRight + i), toRight);
+        }
+        X4::store(outLeft + i, toLeft);
+        X4::store(outRight + i, toRight);
+    }
+    float tailLeft = X4::largest(block.peakLeft);
+    float tailRight = X4::largest(block.peakRight);
+    for (; i < frames; ++i) {
+        const float inL = inLeft[i];
+        const float inR = inRight[i];
+        const float left = block.dryHalf * silenceNonFinite(inL) + shapedLeft[i] * block.gainLeft;
+        const float right = block.dryHalf * silenceNonFinite(inR) + shapedRight[i] * block.gainRight;
+        tailLeft = peakOf(left, tailLeft);
+        tailRight = peakOf(right, tailRight);
+        if (!write)
+            continue;
+        if (block.adding) {
+            outLeft[i] += block.muted ? inL : left;
+            outRight[i] += block.muted ? inR : right;
+        } else {
+            outLeft[i] = block.muted ? inL : left;
+            outRight[i] = block.muted ? inR : right;
+        }
+    }
+    block.peakLeft = X4::greater(X4::splat(tailLeft), peakLeft);
+    block.peakRight = X4::greater(X4::splat(tailRight), peakRight);
+}

@@ -1,0 +1,144 @@
+// ReverbEngine: the DSP object of the MiralteaVerb reverb. Per channel, ten
+// lowpass-feedback combs in parallel and four all-passes in series (the right
+// lines 23 samples longer), behind a 100 ms pre-delay; then a noise gate, a
+// short high-pass FIR, a one-pole low-pass, a balance of the wet signal, the
+// dry mix, a mute and output peak meters.
+//
+// Threads. The block operations run on the audio thread; setters and the
+// public settings below are written by the host's or the editor's thread.
+// Every value that crosses threads is a RelaxedAtomic (a lock-free 32-bit or
+// smaller std::atomic used with relaxed order): assign to it and read it
+// like a plain field. The audio thread takes a copy of every setting once at
+// the start of each block, including the combs' feedback and damping and the
+// mute, so a change made between two blocks applies from the next block on.
+// The peaks are copied at block start and stored back at block end, so a
+// clearing during a block is overwritten by that block's running maximum.
+//
+// The tank runs chunk by chunk (see CombBank); its results equal the plain
+// per-sample steps bit for bit on every target.
+//
+// One change from the plain chain: an input sample that is NaN or infinite
+// is taken as 0.0 where it enters (tank input and dry signal), so a single
+// bad sample cannot ring for ever in a held tail. The mute still passes the
+// input through untouched.
+#pragma once
+
+#include "effects/reverb/engine/allpass_filter.h"
+#include "effects/reverb/engine/comb_bank.h"
+#include "effects/reverb/engine/comb_filter.h"
+#include "effects/reverb/engine/relaxed_atomic.h"
+#include "effects/reverb/engine/tank_lengths.h"
+
+#include <cstdint>
+
+class ReverbEngine {
+public:
+    static constexpr int pairCount = tankPairCount;
+    static constexpr int allpassCount = tankAllpassCount;
+    static constexpr int preDelayCapacity = 4410;  // 100 ms at 44.1 samples per ms
+
+    ReverbEngine();
+    ~ReverbEngine();
+    ReverbEngine(const ReverbEngine&) = delete;
+    ReverbEngine& operator=(const ReverbEngine&) = delete;
+
+    // x in 0..1 (clamped): feedback log10(20x + 1) * 0.33 * 0.7563 + 0.65.
+    void setRoomSize(float x);
+    // x in 0..1 (clamped): damping 0.55 x.
+    void setDamping(float x);
+    void setWet(float x);  // wet gain 3x
+    void setDry(float x);  // dry gain 2x, halved in the chain
+    // The tail is held while mode >= 0.5: feedback 1, no damping, no input.
+    void setTailHold(float mode);
+    float isTailHeld() const;
+    void applyTankSettings();
+    // Zeroes every comb and all-pass line, unless the tail is held.
+    void clearTank();
+    void clearPreDelay();
+
+    // inputs and outputs: two channel pointers each; frames <= 0 does nothing.
+    // Input and output buffers may be the same memory.
+    void processOverwriting(float** inputs, float** outputs, std::int32_t frames);
+    void processAdding(float** inputs, float** outputs, std::int32_t frames);
+
+    // The SIMD kernel of the comb stage; AVX2 is chosen when the CPU has it.
+    // Both give the same bits; tests and the bench switch between them.
+    bool selectTankKernel(CombBank::Kernel kernel) { return bank.selectKernel(kernel); }
+    CombBank::Kernel tankKernel() const { return bank.kernel(); }
+
+    // Settings written by the effect from any thread.
+    RelaxedAtomic<std::uint16_t> preDelayLength{0};  // samples, 0 acts as 1, at most 4410
+    RelaxedAtomic<float> highPassAmount{0.5f};
+    RelaxedAtomic<float> lowPassAmount{0.5f};
+    RelaxedAtomic<float> gateThreshold{0.0f};
+    RelaxedAtomic<float> gateReleaseStep{0.0f};
+    RelaxedAtomic<float> gateAttackStep{0.0f};
+    RelaxedAtomic<std::uint16_t> gateHoldLength{0};
+    RelaxedAtomic<bool> gateEnabled{false};
+    RelaxedAtomic<std::uint8_t> combCount{10};  // pairs run: 4, 6, 8 or 10
+    RelaxedAtomic<std::uint8_t> panorama{20};   // wet balance 0..40, centre 20
+    // Output peaks: written by the audio thread, read and zeroed by the editor.
+    RelaxedAtomic<float> peakLeft{0.0f};
+    RelaxedAtomic<float> peakRight{0.0f};
+    RelaxedAtomic<bool> muted{false};
+
+    // Kept by the setters above; read them, write them only through the setters.
+    RelaxedAtomic<float> inputGain{0.015f};
+    RelaxedAtomic<float> roomSize{0.0f};
+    RelaxedAtomic<float> effectiveFeedback{0.0f};
+    RelaxedAtomic<float> damping{0.0f};
+    RelaxedAtomic<float> effectiveDamping{0.0f};
+    RelaxedAtomic<float> wetGain{0.0f};
+    RelaxedAtomic<float> dryGain{0.0f};
+    RelaxedAtomic<float> tailHoldMode{0.0f};
+
+    // State of the audio thread; look at it only between blocks.
+    std::uint16_t preDelayIndex = 0;
+    float gateLevel = 0.0f;
+    float highPassHistory[6] = {};  // left x[n-1], x[n-2], x[n-3], then right
+    float lowPassState[2] = {};     // left y[n-1], right y[n-1]
+    std::uint16_t gateHoldCounter = 0;
+    std::uint8_t gateState = 0;     // 0 opening, 1 holding, 2 closing
+    CombFilter leftCombs[pairCount];
+    CombFilter rightCombs[pairCount];
+    AllpassFilter leftAllpasses[allpassCount];
+    AllpassFilter rightAllpasses[allpassCount];
+
+private:
+    struct Block;
+    static constexpr int chunkLength = CombBank::maxChunk;
+
+    void process(float** inputs, float** outputs, std::int32_t frames, bool adding);
+    void beginBlock(Block& block);
+    void endBlock(const Block& block);
+    void runChunk(Block& block, const float* inLeft, const float* inRight, float* outLeft,
+                  float* outRight, int frames);
+    void mixTankInput(const Block& block, const float* inLeft, const float* inRight, int frames);
+    void runPreDelay(Block& block, int frames);
+    void runGate(Block& block, int frames);
+    void runAllpasses(int frames);
+    void shapeWet(Block& block, int frames);
+    void runLowPass(const Block& block, int frames);
+    void writeOutput(Block& block, const float* inLeft, const float* inRight, float* outLeft,
+                     float* outRight, int frames);
+
+    // Delay-line storage, inside the engine: the tank allocates nothing.
+    static constexpr int combStorage = tankStorage(tankCombLengths, pairCount);
+    static constexpr int allpassStorage = tankStorage(tankAllpassLengths, allpassCount);
+    float combLines[combStorage];
+    float allpassLines[allpassStorage];
+    float* preDelay = nullptr;  // the engine's one heap block
+    int preDelaySize = 0;       // 4410, or 1 when the allocation failed
+    float preDelayFallback[1] = {};
+
+    CombBank bank;
+    // Per-chunk working arrays. The wet arrays keep the high-pass history in
+    // front of the chunk: [x3, x2, x1, chunk...].
+    float tankMix[chunkLength];
+    float tankInput[chunkLength];
+    float gateGain[chunkLength];
+    float wetLeft[3 + chunkLength];
+    float wetRight[3 + chunkLength];
+    float shapedLeft[chunkLength];
+    float shapedRight[chunkLength];
+};
