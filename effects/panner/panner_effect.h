@@ -49,5 +49,7 @@ private:
     RelaxedValue<float> panPosition[PannerInputs];
     RelaxedValue<float> inputGain[PannerInputs];
     RelaxedValue<float> outputWeight[PannerInputs][PannerOutputs];
+    // Held inside the effect rather than allocated apart: an effect without
+    // its programs cannot exist.
     PannerProgram programs[ProgramCount];
 };
