@@ -6,14 +6,12 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <cstdlib>
 #endif
 
 int main(int argc, char** argv)
 {
 #ifdef _WIN32
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    _set_abort_behavior(0, _WRITE_ABORT_MSG | _CALL_REPORTFAULT);
 #endif
     doctest::Context context(argc, argv);
     return context.run();
