@@ -1,0 +1,10 @@
+// ReverbEffectWithEditor: the effect main hands out, with its panel attached
+// where the build has one. Without a panel it is the plain effect.
+#pragma once
+
+#include "effects/reverb/reverb_effect.h"
+
+class ReverbEffectWithEditor : public ReverbEffect {
+public:
+    explicit ReverbEffectWithEditor(HostCallback host);
+};
