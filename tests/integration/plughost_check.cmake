@@ -6,11 +6,11 @@
 # check_plughost(ARGS arg... EXIT code
 #                [STDOUT line...]   each must appear as a whole output line
 #                [STDERR line...]   the whole of stderr; empty when not given
-#                [OUTPUT file [SAME_AS file] [SHA256 hash]])
+#                [OUTPUT file [SAME_AS file] [SHA256 hash] [CHANNELS n]])
 # A failing run (EXIT not 0) must leave neither OUTPUT nor its temporary file.
 # Every mismatch is reported; the script fails at the end.
 function(check_plughost)
-  cmake_parse_arguments(C "" "EXIT;OUTPUT;SAME_AS;SHA256" "ARGS;STDOUT;STDERR" ${ARGN})
+  cmake_parse_arguments(C "" "EXIT;OUTPUT;SAME_AS;SHA256;CHANNELS" "ARGS;STDOUT;STDERR" ${ARGN})
   if(C_OUTPUT)
     file(REMOVE "${WORK}/${C_OUTPUT}")
   endif()
@@ -52,6 +52,16 @@ function(check_plughost)
           RESULT_VARIABLE different)
         if(different)
           list(APPEND failures "${C_OUTPUT} differs from ${C_SAME_AS}")
+        endif()
+      endif()
+      if(DEFINED C_CHANNELS)
+        # The channel count of a WAV file written by plughost: 16 bits at 22.
+        file(READ "${WORK}/${C_OUTPUT}" count OFFSET 22 LIMIT 2 HEX)
+        string(SUBSTRING "${count}" 0 2 low)
+        string(SUBSTRING "${count}" 2 2 high)
+        math(EXPR count "0x${high}${low}")
+        if(NOT count EQUAL C_CHANNELS)
+          list(APPEND failures "${C_OUTPUT} has ${count} channels, expected ${C_CHANNELS}")
         endif()
       endif()
       if(DEFINED C_SHA256)
