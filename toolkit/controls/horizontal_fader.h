@@ -1,0 +1,15 @@
+// HorizontalFader: a bitmap fader whose handle moves along x.
+#pragma once
+
+#include "toolkit/controls/bitmap_fader.h"
+
+class HorizontalFader : public BitmapFader {
+public:
+    HorizontalFader(const PixelRect& rect, ControlListener* listener, std::int32_t tag, std::int32_t minPos,
+                    std::int32_t maxPos, SkinBitmap* handle, SkinBitmap* background, PixelPoint backgroundOffset,
+                    std::int32_t style)
+        : BitmapFader(Axis::Horizontal, rect, listener, tag, minPos, maxPos, handle, background, backgroundOffset,
+                      style)
+    {
+    }
+};
