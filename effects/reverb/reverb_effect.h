@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class ReverbPanel;
+
 class ReverbEffect : public PlugEffect {
 public:
     explicit ReverbEffect(HostCallback host);
@@ -43,8 +45,9 @@ public:
     // The engine's peaks after each block, read and zeroed by the panel's timer.
     RelaxedValue<float> meterLeft{0.0f};
     RelaxedValue<float> meterRight{0.0f};
-    // Panel state, owned by the panel.
-    void* editorWidgets = nullptr;
+    // The open panel's widgets and its window (a native window handle);
+    // null while no panel is open.
+    ReverbPanel* editorWidgets = nullptr;
     void* editorWindow = nullptr;
 
 private:

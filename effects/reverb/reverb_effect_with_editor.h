@@ -7,4 +7,9 @@
 class ReverbEffectWithEditor : public ReverbEffect {
 public:
     explicit ReverbEffectWithEditor(HostCallback host);
+
+protected:
+    // A host may destroy the effect with its panel still open: the panel
+    // closes first, while the effect it draws is still whole.
+    ~ReverbEffectWithEditor() override;
 };
