@@ -13,15 +13,15 @@
 
 namespace {
 
-std::vector<CombBank::Kernel> availableKernels()
+std::vector<SimdKernel> availableKernels()
 {
-    std::vector<CombBank::Kernel> kernels{CombBank::Kernel::Sse2};
-    if (CombBank::supported(CombBank::Kernel::Avx2))
-        kernels.push_back(CombBank::Kernel::Avx2);
+    std::vector<SimdKernel> kernels{SimdKernel::Sse2};
+    if (simdKernelSupported(SimdKernel::Avx2))
+        kernels.push_back(SimdKernel::Avx2);
     return kernels;
 }
 
-const char* kernelName(CombBank::Kernel kernel) { return kernel == CombBank::Kernel::Avx2 ? "avx2" : "sse2"; }
+const char* kernelName(SimdKernel kernel) { return kernel == SimdKernel::Avx2 ? "avx2" : "sse2"; }
 
 int nextQuality(int quality) { return quality == 10 ? 4 : quality + 2; }
 
@@ -124,13 +124,13 @@ TEST_CASE("shipped engine equals the reference bit for bit on ten seconds of cha
             for (const int block : blocks) {
                 auto reference = std::make_unique<ReferenceReverb>();
                 const Run expected = runScenario(*reference, in, block, quality, adding);
-                for (const CombBank::Kernel kernel : availableKernels()) {
+                for (const SimdKernel kernel : availableKernels()) {
                     CAPTURE(adding);
                     CAPTURE(quality);
                     CAPTURE(block);
                     CAPTURE(kernelName(kernel));
                     auto engine = std::make_unique<ReverbEngine>();
-                    REQUIRE(engine->selectTankKernel(kernel));
+                    REQUIRE(engine->selectKernel(kernel));
                     const Run got = runScenario(*engine, in, block, quality, adding);
                     CHECK(firstDifference(got.out.left, expected.out.left) == -1);
                     CHECK(firstDifference(got.out.right, expected.out.right) == -1);
@@ -145,12 +145,12 @@ TEST_CASE("impulse response of the tank equals the reference in every quality mo
     impulse.left[0] = 1.0f;
     impulse.right[0] = 1.0f;
     for (const int quality : {4, 6, 8, 10})
-        for (const CombBank::Kernel kernel : availableKernels()) {
+        for (const SimdKernel kernel : availableKernels()) {
             CAPTURE(quality);
             CAPTURE(kernelName(kernel));
             auto reference = std::make_unique<ReferenceReverb>();
             auto engine = std::make_unique<ReverbEngine>();
-            REQUIRE(engine->selectTankKernel(kernel));
+            REQUIRE(engine->selectKernel(kernel));
             applyInitialProgram(*reference, quality);
             applyInitialProgram(*engine, quality);
             const StereoBuffer expected = runBlocks(*reference, impulse, 512);

@@ -12,9 +12,10 @@ public:
     // One sample.
     float process(float input);
 
-    // `frames` samples in place. frames must not exceed the line length, so
-    // no sample written here is read again within the same call.
-    void processChunk(float* samples, int frames);
+    // The next `frames` samples of the line as one run (see chunk_window.h);
+    // the storage must have maxChunkLength spare floats past the line.
+    float* openChunk(int frames);
+    void closeChunk(int frames);
 
     float feedback = 0.5f;
     float* buffer = nullptr;

@@ -1,25 +1,18 @@
 #include "effects/reverb/engine/comb_bank.h"
 
-#include "effects/reverb/engine/cpu_features.h"
-
 #include <algorithm>
-
-bool CombBank::supported(Kernel kernel)
-{
-    return kernel == Kernel::Sse2 || cpuHasAvx2();
-}
 
 CombBank::CombBank()
 {
-    selectKernel(Kernel::Avx2);
+    selectKernel(SimdKernel::Avx2);
 }
 
-bool CombBank::selectKernel(Kernel kernel)
+bool CombBank::selectKernel(SimdKernel kernel)
 {
-    if (!supported(kernel))
+    if (!simdKernelSupported(kernel))
         return false;
     current = kernel;
-    const bool wide = kernel == Kernel::Avx2;
+    const bool wide = kernel == SimdKernel::Avx2;
     dampedKernel = wide ? dampedCombsX8 : dampedCombsX4;
     undampedKernel = wide ? undampedCombsX8 : undampedCombsX4;
     lanes.width = wide ? 8 : 4;
@@ -60,37 +53,15 @@ void CombBank::processChunk(const float* input, float* sumLeft, float* sumRight,
         return;
     }
     const int laneCount = lanes.groupCount * lanes.width;
-    for (int lane = 0; lane < laneCount; ++lane) {
-        CombFilter* comb = laneComb[lane];
-        if (!comb)
-            continue;
-        const int untilWrap = comb->length - comb->index;
-        staged[lane] = untilWrap < frames;
-        float* run = comb->buffer + comb->index;
-        if (staged[lane]) {
-            run = staging[lane];
-            std::copy(comb->buffer + comb->index, comb->buffer + comb->length, run);
-            std::copy(comb->buffer, comb->buffer + (frames - untilWrap), run + untilWrap);
-        }
-        lanes.source[lane] = run;
-        lanes.target[lane] = run;
-    }
+    for (int lane = 0; lane < laneCount; ++lane)
+        if (CombFilter* comb = laneComb[lane])
+            lanes.source[lane] = lanes.target[lane] = comb->openChunk(frames);
 
     running(lanes, input, sumLeft, sumRight, frames);
 
-    for (int lane = 0; lane < laneCount; ++lane) {
-        CombFilter* comb = laneComb[lane];
-        if (!comb)
-            continue;
-        const int untilWrap = comb->length - comb->index;
-        if (staged[lane]) {
-            std::copy(staging[lane], staging[lane] + untilWrap, comb->buffer + comb->index);
-            std::copy(staging[lane] + untilWrap, staging[lane] + frames, comb->buffer);
-        }
-        comb->index += frames;
-        if (comb->index >= comb->length)
-            comb->index -= comb->length;
-    }
+    for (int lane = 0; lane < laneCount; ++lane)
+        if (CombFilter* comb = laneComb[lane])
+            comb->closeChunk(frames);
 }
 
 void CombBank::endBlock()

@@ -13,8 +13,6 @@ static_assert(tankAllpassLengths[tankAllpassCount - 1] > CombBank::maxChunk,
 // Everything the audio thread takes from the settings at block start, and
 // the running values it hands back at block end.
 struct ReverbEngine::Block {
-    bool adding = false;
-    bool muted = false;
     int preDelayLength = 1;
     bool gateOn = false;
     float gateThreshold = 0.0f;
@@ -22,21 +20,12 @@ struct ReverbEngine::Block {
     float gateRelease = 0.0f;
     std::uint16_t gateHold = 0;
     int pairs = 0;
-    float wet = 0.0f;
     bool undamped = false;
-    float dryHalf = 0.0f;
     float inputHalf = 0.0f;
-    float highPass = 0.0f;
-    float a0 = 0.0f;
-    float b1 = 0.0f;
-    float gainLeft = 0.0f;
-    float gainRight = 0.0f;
 
     int preDelayIndex = 0;
     float gateLevel = 0.0f;
     std::uint8_t gateState = 0;
-    X4::V peakLeft;
-    X4::V peakRight;
 };
 
 ReverbEngine::ReverbEngine()
@@ -61,16 +50,16 @@ ReverbEngine::ReverbEngine()
     float* line = combLines;
     for (int i = 0; i < pairCount; ++i) {
         leftCombs[i].attach(line, tankCombLengths[i]);
-        line += tankCombLengths[i];
+        line += tankCombLengths[i] + maxChunkLength;
         rightCombs[i].attach(line, tankCombLengths[i] + tankStereoSpread);
-        line += tankCombLengths[i] + tankStereoSpread;
+        line += tankCombLengths[i] + tankStereoSpread + maxChunkLength;
     }
     line = allpassLines;
     for (int i = 0; i < allpassCount; ++i) {
         leftAllpasses[i].attach(line, tankAllpassLengths[i]);
-        line += tankAllpassLengths[i];
+        line += tankAllpassLengths[i] + maxChunkLength;
         rightAllpasses[i].attach(line, tankAllpassLengths[i] + tankStereoSpread);
-        line += tankAllpassLengths[i] + tankStereoSpread;
+        line += tankAllpassLengths[i] + tankStereoSpread + maxChunkLength;
         leftAllpasses[i].feedback = 0.5f;
         rightAllpasses[i].feedback = 0.5f;
     }
@@ -83,6 +72,15 @@ ReverbEngine::ReverbEngine()
     clearTank();
     peakLeft = 0.0f;
     peakRight = 0.0f;
+    selectKernel(SimdKernel::Avx2);
+}
+
+bool ReverbEngine::selectKernel(SimdKernel kernel)
+{
+    if (!bank.selectKernel(kernel))
+        return false;
+    wetKernel = kernel == SimdKernel::Avx2 ? runWetChainX8 : runWetChainX4;
+    return true;
 }
 
 ReverbEngine::~ReverbEngine()
@@ -167,7 +165,7 @@ void ReverbEngine::process(float** inputs, float** outputs, std::int32_t frames,
     if (frames <= 0)
         return;
     Block block;
-    block.adding = adding;
+    wet.adding = adding;
     beginBlock(block);
     for (std::int32_t done = 0; done < frames;) {
         const int n = static_cast<int>(std::min<std::int32_t>(frames - done, chunkLength));
@@ -189,7 +187,6 @@ static float qualityMakeUp(int pairs)
 
 void ReverbEngine::beginBlock(Block& block)
 {
-    block.muted = muted;
     block.preDelayLength = std::min<int>(std::max<int>(preDelayLength.get(), 1), preDelaySize);
     block.preDelayIndex = preDelayIndex;
     block.gateOn = gateEnabled;
@@ -199,22 +196,30 @@ void ReverbEngine::beginBlock(Block& block)
     block.gateHold = gateHoldLength;
     block.gateLevel = gateLevel;
     block.gateState = gateState;
-    block.peakLeft = X4::splat(peakLeft.get());
-    block.peakRight = X4::splat(peakRight.get());
-
     block.pairs = std::min<int>(combCount.get(), pairCount);
-    const float wet = wetGain;
-    block.wet = block.pairs == pairCount ? wet : wet * qualityMakeUp(block.pairs);
     block.undamped = effectiveDamping.get() == 0.0f;
-    block.dryHalf = dryGain.get() * 0.5f;
     block.inputHalf = inputGain.get() * 0.5f;
-    block.highPass = highPassAmount;
+
+    const float wetGainNow = wetGain;
+    wet.wet = block.pairs == pairCount ? wetGainNow : wetGainNow * qualityMakeUp(block.pairs);
+    wet.muted = muted;
+    wet.dryHalf = dryGain.get() * 0.5f;
+    wet.highPass = highPassAmount;
     const float w = (lowPassAmount.get() + 0.005525f) * 200.0f;
-    block.a0 = 2.0f / (w + 1.0f);
-    block.b1 = (1.0f - w) / (w + 1.0f);
+    wet.a0 = 2.0f / (w + 1.0f);
+    wet.b1 = (1.0f - w) / (w + 1.0f);
     const int balance = panorama.get();
-    block.gainLeft = static_cast<float>(40 - balance) / 20.0f;
-    block.gainRight = static_cast<float>(balance) / 20.0f;
+    wet.gainLeft = static_cast<float>(40 - balance) / 20.0f;
+    wet.gainRight = static_cast<float>(balance) / 20.0f;
+    for (int k = 0; k < allpassCount; ++k) {
+        wet.feedbackLeft[k] = leftAllpasses[k].feedback;
+        wet.feedbackRight[k] = rightAllpasses[k].feedback;
+    }
+    std::copy(highPassHistory, highPassHistory + 6, wet.history);
+    wet.lowPass[0] = lowPassState[0];
+    wet.lowPass[1] = lowPassState[1];
+    wet.peakLeft = peakLeft;
+    wet.peakRight = peakRight;
 
     bank.beginBlock(leftCombs, rightCombs, block.pairs, block.undamped);
 }
@@ -225,8 +230,11 @@ void ReverbEngine::endBlock(const Block& block)
     preDelayIndex = static_cast<std::uint16_t>(block.preDelayIndex);
     gateLevel = block.gateLevel;
     gateState = block.gateState;
-    peakLeft = X4::largest(block.peakLeft);
-    peakRight = X4::largest(block.peakRight);
+    std::copy(wet.history, wet.history + 6, highPassHistory);
+    lowPassState[0] = wet.lowPass[0];
+    lowPassState[1] = wet.lowPass[1];
+    peakLeft = wet.peakLeft;
+    peakRight = wet.peakRight;
 }
 
 void ReverbEngine::runChunk(Block& block, const float* inLeft, const float* inRight, float* outLeft,
@@ -236,11 +244,9 @@ void ReverbEngine::runChunk(Block& block, const float* inLeft, const float* inRi
     runPreDelay(block, frames);
     if (block.gateOn)
         runGate(block, frames);
-    bank.processChunk(tankInput, wetLeft + 3, wetRight + 3, frames);
-    runAllpasses(frames);
-    shapeWet(block, frames);
-    runLowPass(block, frames);
-    writeOutput(block, inLeft, inRight, outLeft, outRight, frames);
+    bank.processChunk(tankInput, combSumLeft, combSumRight, frames);
+    wet.gateGain = block.gateOn ? gateGain : nullptr;
+    runWetChain(inLeft, inRight, outLeft, outRight, frames);
 }
 
 // (left + right) * input gain / 2, what the pre-delay line stores.
@@ -320,129 +326,23 @@ void ReverbEngine::runGate(Block& block, int frames)
     gateHoldCounter = counter;
 }
 
-void ReverbEngine::runAllpasses(int frames)
+void ReverbEngine::runWetChain(const float* inLeft, const float* inRight, float* outLeft, float* outRight,
+                               int frames)
 {
-    for (int i = 0; i < allpassCount; ++i)
-        leftAllpasses[i].processChunk(wetLeft + 3, frames);
-    for (int i = 0; i < allpassCount; ++i)
-        rightAllpasses[i].processChunk(wetRight + 3, frames);
-}
-
-// Wet factor, gate gain, then the high-pass FIR over the gated wet signal:
-// h = x - c (3 x1 + 2 x2 + x3).
-void ReverbEngine::shapeWet(Block& block, int frames)
-{
-    const X4::V wet = X4::splat(block.wet);
-    const X4::V c = X4::splat(block.highPass);
-    const X4::V three = X4::splat(3.0f);
-    const X4::V two = X4::splat(2.0f);
-    for (int side = 0; side < 2; ++side) {
-        float* x = side == 0 ? wetLeft : wetRight;
-        float* shaped = side == 0 ? shapedLeft : shapedRight;
-        float* history = highPassHistory + 3 * side;
-        x[0] = history[2];
-        x[1] = history[1];
-        x[2] = history[0];
-        float* now = x + 3;
-        int i = 0;
-        if (block.gateOn) {
-            for (; i + 4 <= frames; i += 4)
-                X4::store(now + i, X4::mul(X4::mul(X4::load(now + i), wet), X4::load(gateGain + i)));
-            for (; i < frames; ++i)
-                now[i] = now[i] * block.wet * gateGain[i];
-        } else {
-            for (; i + 4 <= frames; i += 4)
-                X4::store(now + i, X4::mul(X4::load(now + i), wet));
-            for (; i < frames; ++i)
-                now[i] = now[i] * block.wet;
-        }
-        for (i = 0; i + 4 <= frames; i += 4) {
-            const X4::V taps = X4::add(X4::add(X4::mul(three, X4::load(x + i + 2)), X4::mul(two, X4::load(x + i + 1))),
-                                       X4::load(x + i));
-            X4::store(shaped + i, X4::sub(X4::load(now + i), X4::mul(c, taps)));
-        }
-        for (; i < frames; ++i)
-            shaped[i] = now[i] - block.highPass * (3.0f * x[i + 2] + 2.0f * x[i + 1] + x[i]);
-        history[0] = x[frames + 2];
-        history[1] = x[frames + 1];
-        history[2] = x[frames];
+    for (int k = 0; k < allpassCount; ++k) {
+        wet.lineLeft[k] = leftAllpasses[k].openChunk(frames);
+        wet.lineRight[k] = rightAllpasses[k].openChunk(frames);
     }
-}
-
-// One-pole low-pass, the chain's one sample-to-sample recurrence outside the
-// tank; +1e-11 keeps it clear of denormals.
-void ReverbEngine::runLowPass(const Block& block, int frames)
-{
-    const float a0 = block.a0;
-    const float b1 = block.b1;
-    float left = lowPassState[0];
-    float right = lowPassState[1];
-    for (int i = 0; i < frames; ++i) {
-        left = shapedLeft[i] * a0 - b1 * left + 1e-11f;
-        right = shapedRight[i] * a0 - b1 * right + 1e-11f;
-        shapedLeft[i] = left;
-        shapedRight[i] = right;
+    wet.frames = frames;
+    wet.sumLeft = combSumLeft;
+    wet.sumRight = combSumRight;
+    wet.inLeft = inLeft;
+    wet.inRight = inRight;
+    wet.outLeft = outLeft;
+    wet.outRight = outRight;
+    wetKernel(wet);
+    for (int k = 0; k < allpassCount; ++k) {
+        leftAllpasses[k].closeChunk(frames);
+        rightAllpasses[k].closeChunk(frames);
     }
-    lowPassState[0] = left;
-    lowPassState[1] = right;
-}
-
-static float peakOf(float x, float peak)
-{
-    const float magnitude = x <= 0.0f ? -x : x;
-    return magnitude > peak ? magnitude : peak;
-}
-
-// Balance, dry mix, peaks, then the output step. Each sample's inputs are
-// read before its outputs are written.
-void ReverbEngine::writeOutput(Block& block, const float* inLeft, const float* inRight, float* outLeft,
-                               float* outRight, int frames)
-{
-    const X4::V dry = X4::splat(block.dryHalf);
-    const X4::V gainLeft = X4::splat(block.gainLeft);
-    const X4::V gainRight = X4::splat(block.gainRight);
-    X4::V peakLeft = block.peakLeft;
-    X4::V peakRight = block.peakRight;
-    const bool write = !block.muted || !block.adding;
-    int i = 0;
-    for (; i + 4 <= frames; i += 4) {
-        const X4::V inL = X4::load(inLeft + i);
-        const X4::V inR = X4::load(inRight + i);
-        const X4::V left = X4::add(X4::mul(dry, X4::silenceNonFinite(inL)), X4::mul(X4::load(shapedLeft + i), gainLeft));
-        const X4::V right =
-            X4::add(X4::mul(dry, X4::silenceNonFinite(inR)), X4::mul(X4::load(shapedRight + i), gainRight));
-        peakLeft = X4::greater(X4::magnitude(left), peakLeft);
-        peakRight = X4::greater(X4::magnitude(right), peakRight);
-        if (!write)
-            continue;
-        X4::V toLeft = block.muted ? inL : left;
-        X4::V toRight = block.muted ? inR : right;
-        if (block.adding) {
-            toLeft = X4::add(X4::load(outLeft + i), toLeft);
-            toRight = X4::add(X4::load(outRight + i), toRight);
-        }
-        X4::store(outLeft + i, toLeft);
-        X4::store(outRight + i, toRight);
-    }
-    float tailLeft = X4::largest(block.peakLeft);
-    float tailRight = X4::largest(block.peakRight);
-    for (; i < frames; ++i) {
-        const float inL = inLeft[i];
-        const float inR = inRight[i];
-        const float left = block.dryHalf * silenceNonFinite(inL) + shapedLeft[i] * block.gainLeft;
-        const float right = block.dryHalf * silenceNonFinite(inR) + shapedRight[i] * block.gainRight;
-        tailLeft = peakOf(left, tailLeft);
-        tailRight = peakOf(right, tailRight);
-        if (!write)
-            continue;
-        if (block.adding) {
-            outLeft[i] += block.muted ? inL : left;
-            outRight[i] += block.muted ? inR : right;
-        } else {
-            outLeft[i] = block.muted ? inL : left;
-            outRight[i] = block.muted ? inR : right;
-        }
-    }
-    block.peakLeft = X4::greater(X4::splat(tailLeft), peakLeft);
-    block.peakRight = X4::greater(X4::splat(tailRight), peakRight);
 }

@@ -26,8 +26,10 @@
 #include "effects/reverb/engine/allpass_filter.h"
 #include "effects/reverb/engine/comb_bank.h"
 #include "effects/reverb/engine/comb_filter.h"
+#include "effects/reverb/engine/cpu_features.h"
 #include "effects/reverb/engine/relaxed_atomic.h"
 #include "effects/reverb/engine/tank_lengths.h"
+#include "effects/reverb/engine/wet_chain.h"
 
 #include <cstdint>
 
@@ -61,10 +63,11 @@ public:
     void processOverwriting(float** inputs, float** outputs, std::int32_t frames);
     void processAdding(float** inputs, float** outputs, std::int32_t frames);
 
-    // The SIMD kernel of the comb stage; AVX2 is chosen when the CPU has it.
-    // Both give the same bits; tests and the bench switch between them.
-    bool selectTankKernel(CombBank::Kernel kernel) { return bank.selectKernel(kernel); }
-    CombBank::Kernel tankKernel() const { return bank.kernel(); }
+    // The SIMD code the blocks run; AVX2 is chosen when the CPU has it. Both
+    // give the same bits; tests and the bench switch between them. Returns
+    // false (and changes nothing) when the CPU lacks the kernel.
+    bool selectKernel(SimdKernel kernel);
+    SimdKernel kernel() const { return bank.kernel(); }
 
     // Settings written by the effect from any thread.
     RelaxedAtomic<std::uint16_t> preDelayLength{0};  // samples, 0 acts as 1, at most 4410
@@ -116,15 +119,11 @@ private:
     void mixTankInput(const Block& block, const float* inLeft, const float* inRight, int frames);
     void runPreDelay(Block& block, int frames);
     void runGate(Block& block, int frames);
-    void runAllpasses(int frames);
-    void shapeWet(Block& block, int frames);
-    void runLowPass(const Block& block, int frames);
-    void writeOutput(Block& block, const float* inLeft, const float* inRight, float* outLeft,
-                     float* outRight, int frames);
+    void runWetChain(const float* inLeft, const float* inRight, float* outLeft, float* outRight, int frames);
 
     // Delay-line storage, inside the engine: the tank allocates nothing.
-    static constexpr int combStorage = tankStorage(tankCombLengths, pairCount);
-    static constexpr int allpassStorage = tankStorage(tankAllpassLengths, allpassCount);
+    static constexpr int combStorage = tankStorage(tankCombLengths, pairCount, maxChunkLength);
+    static constexpr int allpassStorage = tankStorage(tankAllpassLengths, allpassCount, maxChunkLength);
     float combLines[combStorage];
     float allpassLines[allpassStorage];
     float* preDelay = nullptr;  // the engine's one heap block
@@ -132,13 +131,12 @@ private:
     float preDelayFallback[1] = {};
 
     CombBank bank;
-    // Per-chunk working arrays. The wet arrays keep the high-pass history in
-    // front of the chunk: [x3, x2, x1, chunk...].
+    WetChainKernel wetKernel = runWetChainX4;
+    WetChain wet;  // the wet chain's settings and state while a block runs
+    // Per-chunk working arrays.
     float tankMix[chunkLength];
     float tankInput[chunkLength];
     float gateGain[chunkLength];
-    float wetLeft[3 + chunkLength];
-    float wetRight[3 + chunkLength];
-    float shapedLeft[chunkLength];
-    float shapedRight[chunkLength];
+    float combSumLeft[chunkLength];
+    float combSumRight[chunkLength];
 };
