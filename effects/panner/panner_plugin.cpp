@@ -1,11 +1,7 @@
 #include "effects/panner/panner_plugin.h"
 
 #include "framework/module_state.h"
-
-bool makePannerEditor(PannerEffect&)
-{
-    return true;
-}
+#include "toolkit/core/toolkit_editor.h"
 
 PannerPlugin::PannerPlugin(HostCallback host, PannerEditorMaker makeEditor) : PannerEffect(host)
 {
@@ -15,4 +11,11 @@ PannerPlugin::PannerPlugin(HostCallback host, PannerEditorMaker makeEditor) : Pa
     constructionFailed = 0;
     if (!makeEditor(*this))
         constructionFailed = 1;
+}
+
+void PannerPlugin::setParam(std::int32_t index, float value)
+{
+    PannerEffect::setParam(index, value);
+    if (panel != nullptr)
+        panel->parameterChanged(index, value);
 }

@@ -15,7 +15,7 @@ int refusals = 0;
 int plugInsMade = 0;
 
 // Stands in for the panel: a plain editor, attached like the real one.
-bool makeTestEditor(PannerEffect& effect)
+bool makeTestEditor(PannerPlugin& effect)
 {
     if (refusals > 0) {
         --refusals;
@@ -77,7 +77,7 @@ TEST_CASE("with a panel, every parameter change asks it to refresh")
     record->dispatch(record, OpClose, 0, 0, nullptr, 0.0f);
 }
 
-TEST_CASE("the plug-in main uses runs without a panel for now")
+TEST_CASE("with the maker of the builds without a panel, the plug-in has none")
 {
     auto plugin = EffectPtr<PannerPlugin>(new PannerPlugin(acceptingHost));
     CHECK(constructionFailed == 0);
