@@ -1,6 +1,5 @@
 #include "effects/reverb/engine/allpass_filter.h"
 
-#include "effects/reverb/engine/chunk_window.h"
 #include "effects/reverb/engine/float_bits.h"
 
 #include <algorithm>
@@ -25,7 +24,3 @@ float AllpassFilter::process(float input)
         index = 0;
     return delayed - input;
 }
-
-float* AllpassFilter::openChunk(int frames) { return ::openChunk(buffer, length, index, frames); }
-
-void AllpassFilter::closeChunk(int frames) { ::closeChunk(buffer, length, index, frames); }

@@ -12,11 +12,6 @@ public:
     // One sample.
     float process(float input);
 
-    // The next `frames` samples of the line as one run (see chunk_window.h);
-    // the storage must have maxChunkLength spare floats past the line.
-    float* openChunk(int frames);
-    void closeChunk(int frames);
-
     float feedback = 0.5f;
     float* buffer = nullptr;
     std::int32_t length = 0;

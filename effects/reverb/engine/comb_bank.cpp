@@ -34,14 +34,21 @@ void CombBank::beginBlock(CombFilter* left, CombFilter* right, int pairs, bool u
             laneComb[g * width + half + k] = pair < pairs ? &right[pair] : nullptr;
         }
     }
+    lanes.plainWeights = true;
     for (int lane = 0; lane < lanes.groupCount * width; ++lane) {
         const CombFilter* comb = laneComb[lane];
+        // Unused lanes step silence with weights that keep them at +0.0.
         lanes.filterStore[lane] = comb ? comb->filterStore : 0.0f;
         lanes.weight1[lane] = comb ? comb->dampingWeight1.get() : 0.0f;
-        lanes.weight2[lane] = comb ? comb->dampingWeight2.get() : 0.0f;
+        lanes.weight2[lane] = comb ? comb->dampingWeight2.get() : 1.0f;
         lanes.feedback[lane] = comb ? comb->feedback.get() : 0.0f;
-        lanes.source[lane] = silence;
-        lanes.target[lane] = sink;
+        lanes.line[lane] = comb ? comb->buffer : silence + maxChunk;
+        lanes.length[lane] = comb ? comb->length : maxChunk;
+        lanes.index[lane] = 0;
+        const float w1 = lanes.weight1[lane];
+        const float w2 = lanes.weight2[lane];
+        if (!(w1 >= 0.0f && w1 <= 1.0f && w2 >= 0.25f && w2 <= 1.0f))
+            lanes.plainWeights = false;
     }
 }
 
@@ -52,16 +59,20 @@ void CombBank::processChunk(const float* input, float* sumLeft, float* sumRight,
         std::fill(sumRight, sumRight + frames, 0.0f);
         return;
     }
-    const int laneCount = lanes.groupCount * lanes.width;
+    const int laneCount = lanes.laneCount();
     for (int lane = 0; lane < laneCount; ++lane)
-        if (CombFilter* comb = laneComb[lane])
-            lanes.source[lane] = lanes.target[lane] = comb->openChunk(frames);
+        if (const CombFilter* comb = laneComb[lane])
+            lanes.index[lane] = comb->index;
 
     running(lanes, input, sumLeft, sumRight, frames);
 
-    for (int lane = 0; lane < laneCount; ++lane)
-        if (CombFilter* comb = laneComb[lane])
-            comb->closeChunk(frames);
+    for (int lane = 0; lane < laneCount; ++lane) {
+        if (CombFilter* comb = laneComb[lane]) {
+            comb->index += frames;
+            if (comb->index >= comb->length)
+                comb->index -= comb->length;
+        }
+    }
 }
 
 void CombBank::endBlock()

@@ -1,11 +1,10 @@
 // The comb stage of the engine: for one block, the running pairs are laid
 // into SIMD lanes; each chunk then steps them all at once. A chunk is at most
 // `maxChunk` samples, shorter than every delay line, so nothing a chunk
-// writes is read again within it. The combs' storage must carry the spare
-// floats of chunk_window.h.
+// writes is read again within it. The combs' storage must allow maxChunk
+// floats in front of every line (tile_rows.h).
 #pragma once
 
-#include "effects/reverb/engine/chunk_window.h"
 #include "effects/reverb/engine/comb_filter.h"
 #include "effects/reverb/engine/comb_lanes.h"
 #include "effects/reverb/engine/cpu_features.h"
@@ -36,6 +35,5 @@ private:
     int pairCount = 0;
     CombFilter* laneComb[CombLanes::maxLanes] = {};
     CombLanes lanes;
-    float silence[maxChunk] = {};
-    float sink[maxChunk];
+    float silence[2 * maxChunk] = {};  // the line of unused lanes; never written
 };

@@ -1,6 +1,5 @@
 #include "effects/reverb/engine/comb_filter.h"
 
-#include "effects/reverb/engine/chunk_window.h"
 #include "effects/reverb/engine/float_bits.h"
 
 #include <algorithm>
@@ -32,7 +31,3 @@ float CombFilter::process(float input)
         index = 0;
     return out;
 }
-
-float* CombFilter::openChunk(int frames) { return ::openChunk(buffer, length, index, frames); }
-
-void CombFilter::closeChunk(int frames) { ::closeChunk(buffer, length, index, frames); }

@@ -18,11 +18,6 @@ public:
     // One sample: returns the (flushed) delayed sample, not the filter store.
     float process(float input);
 
-    // The next `frames` samples of the line as one run (see chunk_window.h);
-    // the storage must have maxChunkLength spare floats past the line.
-    float* openChunk(int frames);
-    void closeChunk(int frames);
-
     RelaxedAtomic<float> feedback{0.0f};
     float filterStore = 0.0f;
     RelaxedAtomic<float> dampingWeight1{0.0f};

@@ -11,20 +11,27 @@
 #pragma once
 
 #include "effects/reverb/engine/comb_lanes.h"
+#include "effects/reverb/engine/tile_rows.h"
 
 #include <cstdint>
 #include <cstring>
 
-static inline float flushOne(float x)
+namespace {
+
+inline float flushOne(float x)
 {
     std::uint32_t bits;
     std::memcpy(&bits, &x, sizeof bits);
     return (bits & 0x7f800000u) == 0 ? 0.0f : x;
 }
 
+inline float& laneSample(CombLanes& lanes, int lane, int n)
+{
+    return sampleAt(lanes.line[lane], lanes.length[lane], lanes.index[lane], n);
+}
+
 // Samples the tiles did not cover, one at a time.
-static void dampedCombTail(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight,
-                           int from, int frames)
+void dampedCombTail(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int from, int frames)
 {
     const int half = lanes.width / 2;
     for (int n = from; n < frames; ++n) {
@@ -33,17 +40,20 @@ static void dampedCombTail(CombLanes& lanes, const float* input, float* sumLeft,
             bool first = true;
             for (int g = 0; g < lanes.groupCount; ++g)
                 for (int k = 0; k < lanes.pairsInGroup[g]; ++k) {
-                    const float out = flushOne(lanes.source[g * lanes.width + side * half + k][n]);
+                    const float out = flushOne(laneSample(lanes, g * lanes.width + side * half + k, n));
                     sum = first ? out : sum + out;
                     first = false;
                 }
             (side == 0 ? sumLeft : sumRight)[n] = sum;
         }
-        for (int lane = 0; lane < lanes.groupCount * lanes.width; ++lane) {
-            const float out = flushOne(lanes.source[lane][n]);
+        for (int lane = 0; lane < lanes.laneCount(); ++lane) {
+            if (!lanes.running(lane))
+                continue;
+            float& line = laneSample(lanes, lane, n);
+            const float out = flushOne(line);
             float& store = lanes.filterStore[lane];
             store = flushOne(out * lanes.weight2[lane] + store * lanes.weight1[lane]);
-            lanes.target[lane][n] = input[n] + store * lanes.feedback[lane];
+            line = input[n] + store * lanes.feedback[lane];
         }
     }
 }
@@ -54,11 +64,12 @@ static void dampedCombTail(CombLanes& lanes, const float* input, float* sumLeft,
 // per sample, stepped, transposed back and stored. G groups run side by side
 // so that their recurrences overlap in the pipeline.
 template <class S, int G>
-static void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
+void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
 {
     using V = typename S::V;
     constexpr int W = S::width;
     constexpr int H = W / 2;
+    TileRows<W, CombLanes::maxLanes> rows(lanes.line, lanes.length, lanes.index, G * W, frames, lanes.staging);
     V store[G], w1[G], w2[G], fb[G];
     for (int g = 0; g < G; ++g) {
         store[g] = S::load(lanes.filterStore + g * W);
@@ -67,10 +78,12 @@ static void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft
         fb[g] = S::load(lanes.feedback + g * W);
     }
     for (int t = 0; t < frames; t += W) {
+        rows.beforeRead(t);
+        rows.beforeWrite(t);
         V tile[G][W];
         for (int g = 0; g < G; ++g)
             for (int k = 0; k < W; ++k)
-                tile[g][k] = S::flush(S::load(lanes.source[g * W + k] + t));
+                tile[g][k] = S::flush(S::load(rows.readBase[g * W + k] + t));
         V left = tile[0][0];
         V right = tile[0][H];
         for (int g = 0; g < G; ++g) {
@@ -95,8 +108,10 @@ static void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft
         for (int g = 0; g < G; ++g) {
             S::transpose(tile[g]);
             for (int k = 0; k < W; ++k)
-                S::store(lanes.target[g * W + k] + t, tile[g][k]);
+                if (k % H < lanes.pairsInGroup[g])
+                    S::store(rows.writeBase[g * W + k] + t, tile[g][k]);
         }
+        rows.afterWrite(t);
     }
     for (int g = 0; g < G; ++g)
         S::store(lanes.filterStore + g * W, store[g]);
@@ -104,7 +119,7 @@ static void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft
 
 // Picks the tile loop compiled for the lane set's group count.
 template <class S, int G = 1>
-static void dampedCombGroups(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
+void dampedCombGroups(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
 {
     if constexpr (G <= CombLanes::maxGroups && G * S::width <= CombLanes::maxLanes) {
         if (lanes.groupCount == G)
@@ -115,7 +130,7 @@ static void dampedCombGroups(CombLanes& lanes, const float* input, float* sumLef
 }
 
 template <class S>
-static void dampedCombs(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
+void dampedCombs(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
 {
     const int tiled = frames - frames % S::width;
     if (tiled > 0)
@@ -123,41 +138,51 @@ static void dampedCombs(CombLanes& lanes, const float* input, float* sumLeft, fl
     dampedCombTail(lanes, input, sumLeft, sumRight, tiled, frames);
 }
 
-// With no damping the filter store is just the delayed sample, so nothing
-// carries from one sample to the next: the lanes run along time, comb by
-// comb in pair order.
+// One comb over samples [from, to) of the chunk, where its line is the
+// contiguous run `line` (index `from` of the chunk at line[0]).
 template <class S>
-static void undampedCombs(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
+void undampedRun(const float* line, float* writeTo, float feedback, const float* input, float* sum, bool first,
+                 int from, int to)
 {
     using V = typename S::V;
-    constexpr int W = S::width;
-    const int half = lanes.width / 2;
-    for (int g = 0; g < lanes.groupCount; ++g)
-        for (int lane = g * W; lane < (g + 1) * W; ++lane)
-            lanes.filterStore[lane] = flushOne(lanes.source[lane][frames - 1]);
+    const V fb = S::splat(feedback);
+    int n = from;
+    for (; n + S::width <= to; n += S::width) {
+        const V out = S::flush(S::load(line + (n - from)));
+        S::store(sum + n, first ? out : S::add(S::load(sum + n), out));
+        S::store(writeTo + (n - from), S::add(S::load(input + n), S::mul(out, fb)));
+    }
+    for (; n < to; ++n) {
+        const float out = flushOne(line[n - from]);
+        sum[n] = first ? out : sum[n] + out;
+        writeTo[n - from] = input[n] + out * feedback;
+    }
+}
 
+// With no damping the filter store is just the delayed sample, so nothing
+// carries from one sample to the next: the lanes run along time, comb by
+// comb in pair order, each in at most two runs (before and after its wrap).
+template <class S>
+void undampedCombs(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
+{
+    const int half = lanes.width / 2;
     for (int side = 0; side < 2; ++side) {
         float* sum = side == 0 ? sumLeft : sumRight;
         bool first = true;
         for (int g = 0; g < lanes.groupCount; ++g)
             for (int k = 0; k < lanes.pairsInGroup[g]; ++k) {
-                const int lane = g * W + side * half + k;
-                const float* source = lanes.source[lane];
-                float* target = lanes.target[lane];
-                const float feedback = lanes.feedback[lane];
-                const V fb = S::splat(feedback);
-                int n = 0;
-                for (; n + W <= frames; n += W) {
-                    const V out = S::flush(S::load(source + n));
-                    S::store(sum + n, first ? out : S::add(S::load(sum + n), out));
-                    S::store(target + n, S::add(S::load(input + n), S::mul(out, fb)));
-                }
-                for (; n < frames; ++n) {
-                    const float out = flushOne(source[n]);
-                    sum[n] = first ? out : sum[n] + out;
-                    target[n] = input[n] + out * feedback;
-                }
+                const int lane = g * lanes.width + side * half + k;
+                lanes.filterStore[lane] = flushOne(laneSample(lanes, lane, frames - 1));
+                float* line = lanes.line[lane];
+                const int untilWrap = lanes.length[lane] - lanes.index[lane];
+                const int split = untilWrap < frames ? untilWrap : frames;
+                float* start = line + lanes.index[lane];
+                undampedRun<S>(start, start, lanes.feedback[lane], input, sum, first, 0, split);
+                if (split < frames)
+                    undampedRun<S>(line, line, lanes.feedback[lane], input, sum, first, split, frames);
                 first = false;
             }
     }
 }
+
+}  // namespace

@@ -1,8 +1,13 @@
 // The running combs of one chunk, laid out for SIMD lanes, and the kernels
 // that step them. A group is `width` lanes: the left combs of width/2
 // consecutive pairs, then the right combs of the same pairs. Lanes past the
-// last running pair read silence and write to a sink; they are never summed.
+// last running pair read a line of silence; they are never summed and never
+// written.
 #pragma once
+
+#include "effects/reverb/engine/chunk_length.h"
+
+#include <cstdint>
 
 struct CombLanes {
     static constexpr int maxLanes = 24;
@@ -11,17 +16,28 @@ struct CombLanes {
     int width = 4;
     int groupCount = 0;
     int pairsInGroup[maxGroups] = {};
-    // Each lane's samples of this chunk, contiguous: read, then overwritten.
-    const float* source[maxLanes] = {};
-    float* target[maxLanes] = {};
+    // Damping weights in [0, 1], the second at least 1/4 (see the AVX2
+    // kernel): every setting the engine makes.
+    bool plainWeights = false;
+    // Each lane's delay line and where this chunk starts in it.
+    float* line[maxLanes] = {};
+    std::int32_t length[maxLanes] = {};
+    std::int32_t index[maxLanes] = {};
     float filterStore[maxLanes] = {};
     float weight1[maxLanes] = {};
     float weight2[maxLanes] = {};
     float feedback[maxLanes] = {};
+    // Rows of tiles that straddle a line's wrap (tile_rows.h).
+    float staging[maxLanes][maxChunkLength];
+
+    int laneCount() const { return groupCount * width; }
+    // Whether the lane belongs to a running pair.
+    bool running(int lane) const { return lane % (width / 2) < pairsInGroup[lane / width]; }
 };
 
 // Steps every lane over `frames` samples of `input` and writes, per sample,
-// the sum of the left and of the right comb outputs in pair order.
+// the sum of the left and of the right comb outputs in pair order. The lines
+// must allow maxChunkLength floats in front of them (tile_rows.h).
 using CombKernel = void (*)(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames);
 
 // Four lanes, SSE2: every x86 target.

@@ -4,6 +4,7 @@
 #include "effects/reverb/engine/simd_x4.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <cmath>
 #include <new>
 
@@ -47,19 +48,19 @@ ReverbEngine::ReverbEngine()
     lowPassState[0] = lowPassState[1] = 0.0f;
     clearPreDelay();
 
-    float* line = combLines;
+    float* line = combLines + maxChunkLength;
     for (int i = 0; i < pairCount; ++i) {
         leftCombs[i].attach(line, tankCombLengths[i]);
-        line += tankCombLengths[i] + maxChunkLength;
+        line += tankCombLengths[i];
         rightCombs[i].attach(line, tankCombLengths[i] + tankStereoSpread);
-        line += tankCombLengths[i] + tankStereoSpread + maxChunkLength;
+        line += tankCombLengths[i] + tankStereoSpread;
     }
-    line = allpassLines;
+    line = allpassLines + maxChunkLength;
     for (int i = 0; i < allpassCount; ++i) {
         leftAllpasses[i].attach(line, tankAllpassLengths[i]);
-        line += tankAllpassLengths[i] + maxChunkLength;
+        line += tankAllpassLengths[i];
         rightAllpasses[i].attach(line, tankAllpassLengths[i] + tankStereoSpread);
-        line += tankAllpassLengths[i] + tankStereoSpread + maxChunkLength;
+        line += tankAllpassLengths[i] + tankStereoSpread;
         leftAllpasses[i].feedback = 0.5f;
         rightAllpasses[i].feedback = 0.5f;
     }
@@ -212,8 +213,12 @@ void ReverbEngine::beginBlock(Block& block)
     wet.gainLeft = static_cast<float>(40 - balance) / 20.0f;
     wet.gainRight = static_cast<float>(balance) / 20.0f;
     for (int k = 0; k < allpassCount; ++k) {
-        wet.feedbackLeft[k] = leftAllpasses[k].feedback;
-        wet.feedbackRight[k] = rightAllpasses[k].feedback;
+        wet.feedback[k] = leftAllpasses[k].feedback;
+        wet.feedback[allpassCount + k] = rightAllpasses[k].feedback;
+        wet.line[k] = leftAllpasses[k].buffer;
+        wet.line[allpassCount + k] = rightAllpasses[k].buffer;
+        wet.length[k] = leftAllpasses[k].length;
+        wet.length[allpassCount + k] = rightAllpasses[k].length;
     }
     std::copy(highPassHistory, highPassHistory + 6, wet.history);
     wet.lowPass[0] = lowPassState[0];
@@ -330,8 +335,8 @@ void ReverbEngine::runWetChain(const float* inLeft, const float* inRight, float*
                                int frames)
 {
     for (int k = 0; k < allpassCount; ++k) {
-        wet.lineLeft[k] = leftAllpasses[k].openChunk(frames);
-        wet.lineRight[k] = rightAllpasses[k].openChunk(frames);
+        wet.index[k] = leftAllpasses[k].index;
+        wet.index[allpassCount + k] = rightAllpasses[k].index;
     }
     wet.frames = frames;
     wet.sumLeft = combSumLeft;
@@ -341,8 +346,10 @@ void ReverbEngine::runWetChain(const float* inLeft, const float* inRight, float*
     wet.outLeft = outLeft;
     wet.outRight = outRight;
     wetKernel(wet);
-    for (int k = 0; k < allpassCount; ++k) {
-        leftAllpasses[k].closeChunk(frames);
-        rightAllpasses[k].closeChunk(frames);
-    }
+    for (AllpassFilter* section : {leftAllpasses, rightAllpasses})
+        for (int k = 0; k < allpassCount; ++k) {
+            section[k].index += frames;
+            if (section[k].index >= section[k].length)
+                section[k].index -= section[k].length;
+        }
 }

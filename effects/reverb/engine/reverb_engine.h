@@ -122,8 +122,10 @@ private:
     void runWetChain(const float* inLeft, const float* inRight, float* outLeft, float* outRight, int frames);
 
     // Delay-line storage, inside the engine: the tank allocates nothing.
-    static constexpr int combStorage = tankStorage(tankCombLengths, pairCount, maxChunkLength);
-    static constexpr int allpassStorage = tankStorage(tankAllpassLengths, allpassCount, maxChunkLength);
+    // Each array starts with maxChunkLength floats of room in front of the
+    // first line, which the SIMD passes may point into (tile_rows.h).
+    static constexpr int combStorage = maxChunkLength + tankStorage(tankCombLengths, pairCount);
+    static constexpr int allpassStorage = maxChunkLength + tankStorage(tankAllpassLengths, allpassCount);
     float combLines[combStorage];
     float allpassLines[allpassStorage];
     float* preDelay = nullptr;  // the engine's one heap block
@@ -133,7 +135,7 @@ private:
     CombBank bank;
     WetChainKernel wetKernel = runWetChainX4;
     WetChain wet;  // the wet chain's settings and state while a block runs
-    // Per-chunk working arrays.
+    // Per-chunk working arrays, reused from chunk to chunk.
     float tankMix[chunkLength];
     float tankInput[chunkLength];
     float gateGain[chunkLength];

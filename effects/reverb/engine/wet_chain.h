@@ -5,22 +5,30 @@
 // shadow of the all-pass work of the samples after it.
 #pragma once
 
+#include "effects/reverb/engine/chunk_length.h"
+
+#include <cstdint>
+
 struct WetChain {
     // This chunk.
     int frames = 0;
     const float* sumLeft = nullptr;
     const float* sumRight = nullptr;
     const float* gateGain = nullptr;  // null while the gate is off
-    float* lineLeft[4] = {};          // all-pass lines as contiguous runs
-    float* lineRight[4] = {};
+    // The all-pass lines (left sections 1-4, then right) and where this chunk
+    // starts in them; the storage allows maxChunkLength floats in front of
+    // every line (tile_rows.h).
+    float* line[8] = {};
+    std::int32_t length[8] = {};
+    std::int32_t index[8] = {};
+    float staging[8][maxChunkLength];  // rows straddling a wrap (tile_rows.h)
     const float* inLeft = nullptr;
     const float* inRight = nullptr;
     float* outLeft = nullptr;
     float* outRight = nullptr;
 
     // Settings of the block.
-    float feedbackLeft[4] = {};
-    float feedbackRight[4] = {};
+    float feedback[8] = {};
     float wet = 0.0f;
     float highPass = 0.0f;
     float a0 = 0.0f;

@@ -4,6 +4,7 @@
 // the scalar chain's, lane by lane and in the same order.
 #pragma once
 
+#include "effects/reverb/engine/tile_rows.h"
 #include "effects/reverb/engine/wet_chain.h"
 
 #include <emmintrin.h>
@@ -57,9 +58,10 @@ template <class S>
 void wetChainTiles(WetChain& w, int frames)
 {
     using V = typename S::V;
+    TileRows<4, 8> rows(w.line, w.length, w.index, 8, frames, w.staging);
     V feedback[4];
     for (int k = 0; k < 4; ++k)
-        feedback[k] = S::splat2(w.feedbackLeft[k], w.feedbackRight[k]);
+        feedback[k] = S::splat2(w.feedback[k], w.feedback[4 + k]);
     const V wet = S::splat(w.wet);
     const V c = S::splat(w.highPass);
     const V dry = S::splat(w.dryHalf);
@@ -73,14 +75,15 @@ void wetChainTiles(WetChain& w, int frames)
     V peak = S::splat2(w.peakLeft, w.peakRight);
 
     for (int t = 0; t < frames; t += 4) {
+        rows.beforeRead(t);
+        rows.beforeWrite(t);
         V x = S::load(w.sumLeft + t, w.sumRight + t);
         for (int k = 0; k < 4; ++k) {
-            float* left = w.lineLeft[k] + t;
-            float* right = w.lineRight[k] + t;
-            const V delayed = S::flush(S::load(left, right));
-            S::store(left, right, S::add(S::mul(delayed, feedback[k]), x));
+            const V delayed = S::flush(S::load(rows.readBase[k] + t, rows.readBase[4 + k] + t));
+            S::store(rows.writeBase[k] + t, rows.writeBase[4 + k] + t, S::add(S::mul(delayed, feedback[k]), x));
             x = S::sub(delayed, x);
         }
+        rows.afterWrite(t);
         x = S::mul(x, wet);
         if (w.gateGain) {
             const __m128 gain = _mm_loadu_ps(w.gateGain + t);
@@ -139,11 +142,13 @@ inline void wetChainTail(WetChain& w, int from)
         float left = w.sumLeft[t];
         float right = w.sumRight[t];
         for (int k = 0; k < 4; ++k) {
-            const float delayedLeft = flushSample(w.lineLeft[k][t]);
-            w.lineLeft[k][t] = delayedLeft * w.feedbackLeft[k] + left;
+            float& lineLeft = sampleAt(w.line[k], w.length[k], w.index[k], t);
+            const float delayedLeft = flushSample(lineLeft);
+            lineLeft = delayedLeft * w.feedback[k] + left;
             left = delayedLeft - left;
-            const float delayedRight = flushSample(w.lineRight[k][t]);
-            w.lineRight[k][t] = delayedRight * w.feedbackRight[k] + right;
+            float& lineRight = sampleAt(w.line[4 + k], w.length[4 + k], w.index[4 + k], t);
+            const float delayedRight = flushSample(lineRight);
+            lineRight = delayedRight * w.feedback[4 + k] + right;
             right = delayedRight - right;
         }
         left = left * w.wet;

@@ -1,0 +1,6 @@
+// The engine runs every block in chunks of at most this many samples: a
+// multiple of 8 below the shortest delay line (225), so nothing a chunk
+// writes into a line is read again within the same chunk.
+#pragma once
+
+constexpr int maxChunkLength = 224;
