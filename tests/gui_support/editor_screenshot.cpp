@@ -1,7 +1,8 @@
-// editor_screenshot PLUGIN.dll OUT.png [MS]
-// Opens the plug-in's editor in a host window as a host would, feeds the
-// effect a few loud blocks so its meters have something to show, lets the
-// editor run for MS milliseconds (default 600) and saves what it shows.
+// editor_screenshot PLUGIN.dll OUT.png [MS [PROGRAM]]
+// Opens the plug-in's editor in a host window as a host would, selects
+// PROGRAM (default: the plug-in's own), feeds the effect a tone so its
+// meters have something to show, lets the editor run for MS milliseconds
+// (default 600) and saves what it shows.
 #include "tests/gui_support/host_window.h"
 #include "tests/gui_support/loaded_plugin.h"
 #include "tests/gui_support/window_pixels.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-// A second of a 220 Hz tone at -3 dB on every input, in 512-frame blocks.
+// Blocks of a 220 Hz tone at -24 dB on every input, 512 frames each.
 void playTone(EffectRecord* effect, int blocks)
 {
     const int frames = 512;
@@ -30,7 +31,7 @@ void playTone(EffectRecord* effect, int blocks)
     for (int block = 0; block < blocks; ++block) {
         for (auto& channel : in)
             for (int i = 0; i < frames; ++i)
-                channel[i] = 0.7f * static_cast<float>(std::sin((block * frames + i) * 2.0 * 3.14159265 * 220.0 / 44100.0));
+                channel[i] = 0.06f * static_cast<float>(std::sin((block * frames + i) * 2.0 * 3.14159265 * 220.0 / 44100.0));
         effect->processOverwriting(effect, inputs.data(), outputs.data(), frames);
     }
 }
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
 {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: editor_screenshot PLUGIN.dll OUT.png [MS]\n");
+        std::fprintf(stderr, "usage: editor_screenshot PLUGIN.dll OUT.png [MS [PROGRAM]]\n");
         return 2;
     }
     const int wait = argc > 3 ? std::atoi(argv[3]) : 600;
@@ -52,6 +53,8 @@ int main(int argc, char** argv)
         return 1;
     }
     dispatch(effect, OpOpen);
+    if (argc > 4)
+        dispatch(effect, OpSetProgram, 0, std::atoi(argv[4]));
     EditorRect* rect = editorRect(effect);
     if (rect == nullptr) {
         std::fprintf(stderr, "%s has no editor\n", argv[1]);

@@ -23,10 +23,12 @@ void registerHostClass()
 HostWindow::HostWindow(int width, int height, int left, int top)
 {
     registerHostClass();
-    window = CreateWindowExA(WS_EX_TOPMOST, HostClassName, "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
-                             width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    window = CreateWindowExA(WS_EX_TOPMOST, HostClassName, "host", WS_POPUP | WS_CLIPCHILDREN, left, top, width,
+                             height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // Shown without activation: under Wine an activated window is handed to
+    // the window manager, and with none (Xvfb) hiding it waits two seconds.
     if (window != nullptr) {
-        SetForegroundWindow(window);
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         UpdateWindow(window);
     }
     pumpPending();

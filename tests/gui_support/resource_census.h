@@ -3,9 +3,15 @@
 // Wine's GetGuiResources always answers 0) and the windows of the process.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 struct ResourceCount {
     int gdiObjects = 0;
     int windows = 0;
+    // The live GDI handles (table index) with their object types.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> gdiHandles;
 };
 
 inline bool operator==(const ResourceCount& a, const ResourceCount& b)
@@ -17,3 +23,6 @@ int liveGdiObjects();
 // Top-level windows of this process and all their descendants.
 int processWindows();
 ResourceCount countResources();
+// The kinds of GDI objects alive in after but not in before, as
+// "type:count" words (type numbers as GetObjectType gives them).
+std::string newGdiObjects(const ResourceCount& before, const ResourceCount& after);
