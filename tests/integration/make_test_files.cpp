@@ -52,6 +52,27 @@ WavAudio makeSignal(const Signal& signal)
     return audio;
 }
 
+// One second of 16-bit stereo: two 40 ms noise bursts, at 0 and 0.5 s, with
+// silence after each, long enough for a reverb's tail to sound. Integer
+// noise, so every build writes the same bytes.
+WavAudio makeBursts()
+{
+    WavAudio audio;
+    audio.channels = 2;
+    audio.sampleRate = 44100;
+    audio.format = SampleFormat::Pcm16;
+    std::uint32_t state = 6;
+    for (std::size_t frame = 0; frame < 44100; ++frame) {
+        const bool inBurst = frame % 22050 < 1764;
+        for (int channel = 0; channel < 2; ++channel) {
+            state = state * 1664525u + 1013904223u;
+            const auto value = inBurst ? static_cast<std::int32_t>(state) >> 17 : 0; // half scale
+            audio.samples.push_back(static_cast<float>(value) / 32768.0f);
+        }
+    }
+    return audio;
+}
+
 float inputSample(const WavAudio& input, std::size_t frame, int channel)
 {
     return channel < input.channels ? input.samples[frame * input.channels + channel] : 0.0f;
@@ -118,6 +139,7 @@ int main()
             writeOutputFile(signal.file, bytes);
             inputs.push_back(decodeWav(bytes));
         }
+        writeOutputFile("bursts_pcm16.wav", encodeWav(makeBursts(), SampleFormat::Pcm16));
         const WavAudio& stereoFloat = inputs[0];
         const WavAudio& stereoPcm16 = inputs[1];
         const WavAudio& stereoPcm24 = inputs[2];
