@@ -134,14 +134,13 @@ void printPrograms(HostedEffect& effect, std::ostream& out)
     table.print(out, "  ");
 }
 
-void printCapabilities(HostedEffect& effect, const char* title, const std::vector<std::string_view>& names,
-                       std::ostream& out)
+void printCapabilities(HostedEffect& effect, const char* title, NameList names, std::ostream& out)
 {
     out << "\nCapabilities, " << title << " (the effect's answers to opcode 51):\n";
     TextTable table;
     table.addRow({"name", "answer"});
-    for (std::string_view name : names) {
-        std::string text(name);
+    for (std::size_t i = 0; i < names.count; ++i) {
+        std::string text(names.names[i]);
         table.addRow({text, number(effect.dispatch(OpSupports, 0, 0, text.data()))});
     }
     table.print(out, "  ");
