@@ -220,6 +220,20 @@ TEST_CASE("reverb panel: MUTE reaches the engine only; the host hears nothing of
     CHECK_FALSE(f.effect->engine.muted);
 }
 
+TEST_CASE("reverb panel: a panel made while the engine is muted shows MUTE on")
+{
+    FakeHost::reset();
+    auto effect = std::make_unique<ReverbEffect>(FakeHost::callback);
+    effect->setMuted(1);
+    ReverbPanel panel(*effect, std::make_unique<RecordingSurface>());
+    REQUIRE(panel.muteButton() != nullptr);
+    CHECK(panel.muteButton()->state());
+    panel.pressAt(15, 228);
+    CHECK_FALSE(effect->engine.muted);
+    ReverbPanel reopened(*effect, std::make_unique<RecordingSurface>());
+    CHECK_FALSE(reopened.muteButton()->state());
+}
+
 TEST_CASE("reverb panel: refresh shows host changes and program changes; values beyond a range are clamped")
 {
     PanelFixture f;

@@ -50,6 +50,10 @@ std::int32_t ReverbEditor::queryRect(EditorRect** rect)
     return 1;
 }
 
+// The module goes back to how it was before this opening. A count left
+// raised would keep the skin and the class for the life of the process, and
+// a class left registered makes every opening after a reload of the DLL
+// fail.
 std::int32_t ReverbEditor::failOpening()
 {
     ModuleSkin& skin = moduleSkin();

@@ -16,6 +16,10 @@ ReverbPanel::ReverbPanel(ReverbEffect& owner, std::unique_ptr<PanelSurface> draw
     for (int i = 0; i < FaderTotal; ++i)
         faders[i].reset(new (std::nothrow) GainFader(*surface, FaderLayout[i]));
     mute.reset(new (std::nothrow) ToggleButton(*surface, MuteButtonSpec));
+    // The engine stays muted across openings; the button says so rather
+    // than wait for a click that would only mute it again.
+    if (mute && effect.engine.muted)
+        mute->setState(true);
     tail.reset(new (std::nothrow) ToggleButton(*surface, TailButtonSpec));
     gate.reset(new (std::nothrow) ToggleButton(*surface, GateButtonSpec));
     quality.reset(new (std::nothrow) QualitySelector(*surface, QualitySpec));

@@ -19,7 +19,7 @@ class ReverbEffect;
 class ReverbPanel {
 public:
     // Creates the widgets in layout order (each draws itself once); a widget
-    // that cannot be made is left out.
+    // that cannot be made is left out. MUTE starts as the engine is.
     ReverbPanel(ReverbEffect& effect, std::unique_ptr<PanelSurface> surface);
     ReverbPanel(const ReverbPanel&) = delete;
     ReverbPanel& operator=(const ReverbPanel&) = delete;
