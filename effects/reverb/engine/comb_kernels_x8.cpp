@@ -50,6 +50,10 @@ inline void loadTile(const CombLanes& lanes, float* const* base, int t, Tile<G>&
         for (int k = 0; k < 4; ++k) {
             const float* left = base[8 * g + k] + t;
             const float* right = base[8 * g + 4 + k] + t;
+#ifdef AHEAD
+            _mm_prefetch(reinterpret_cast<const char*>(left + AHEAD), _MM_HINT_T0);
+            _mm_prefetch(reinterpret_cast<const char*>(right + AHEAD), _MM_HINT_T0);
+#endif
             r[k] = X8::flush(loadTwins(left, right));
             r[4 + k] = X8::flush(loadTwins(left + 4, right + 4));
         }
@@ -77,7 +81,10 @@ inline void storeTile(const CombLanes& lanes, float* const* base, int t, Tile<G>
             r[j] = X8::load(tile[g][j]);
         transposeHalves(r[0], r[1], r[2], r[3]);
         transposeHalves(r[4], r[5], r[6], r[7]);
-        for (int k = 0; k < lanes.pairsInGroup[g] && k < 4; ++k) {
+        const int pairs = lanes.pairsInGroup[g];
+        for (int k = 0; k < 4; ++k) {
+            if (k >= pairs)
+                break;  // lanes of pairs that do not run are never written
             float* left = base[8 * g + k] + t;
             float* right = base[8 * g + 4 + k] + t;
             storeTwins(left, right, r[k]);

@@ -1,11 +1,13 @@
 // Where each tile of W samples lives in each delay line during one chunk.
 // The row of line i for the tile starting at t is readBase[i] + t (and
 // writeBase[i] + t when writing it back). A chunk is shorter than every
-// line, so each line wraps at most once in it: after the wrap its base moves
-// back by the line length, and the one tile that straddles the wrap, if any,
-// goes through a staging row instead, copied in before and back after.
-// Bases change only at these events, so the tile loops pay two comparisons
-// per tile.
+// line, so each line wraps at most once in it: from the wrap on its base is
+// moved back by the line length, and the one tile that straddles the wrap,
+// if any, goes through a staging row, copied in before and back after.
+//
+// The bases change only at these events, which are listed per chunk in tile
+// order, so a tile loop pays one comparison per tile and side, and an event
+// touches only its own line.
 //
 // The storage must allow maxChunkLength floats in front of every line: the
 // base past a wrap is line + index - length, which the loops only ever use
@@ -28,19 +30,40 @@ public:
     // `tiled` is the number of samples covered by whole tiles.
     TileRows(float* const* lines, const std::int32_t* lengths, const std::int32_t* indices, int lineCount,
              int tiled, float (*stagingRows)[maxChunkLength])
-        : count(lineCount), staging(stagingRows)
+        : staging(stagingRows)
     {
-        nextRead = nextWrite = tiled;
-        for (int i = 0; i < count; ++i) {
-            line[i] = lines[i];
-            length[i] = lengths[i];
-            index[i] = indices[i];
+        for (int i = 0; i < lineCount; ++i) {
             readBase[i] = writeBase[i] = lines[i] + indices[i];
             const int untilWrap = lengths[i] - indices[i];
-            eventTile[i] = untilWrap < tiled ? untilWrap - untilWrap % W : tiled;
-            if (eventTile[i] < nextRead)
-                nextRead = nextWrite = eventTile[i];
+            if (untilWrap >= tiled)
+                continue;
+            Wrap& wrap = wraps[wrapCount++];
+            wrap.line = i;
+            wrap.tile = untilWrap - untilWrap % W;
+            wrap.head = untilWrap - wrap.tile;
+            wrap.end = lines[i] + lengths[i];
+            wrap.start = lines[i];
+            wrap.past = lines[i] + indices[i] - lengths[i];
         }
+        // A few wraps per chunk: insertion sort by tile.
+        for (int a = 1; a < wrapCount; ++a)
+            for (int b = a; b > 0 && wraps[b - 1].tile > wraps[b].tile; --b) {
+                const Wrap swap = wraps[b];
+                wraps[b] = wraps[b - 1];
+                wraps[b - 1] = swap;
+            }
+        // Each side meets a wrap at its tile and, when staged, a tile later.
+        for (int k = 0; k < wrapCount; ++k) {
+            const Wrap& wrap = wraps[k];
+            add(wrap.tile, k, wrap.head > 0);
+            if (wrap.head > 0)
+                add(wrap.tile + W, k, false);
+        }
+        events[eventCount].tile = 1 << 30;
+        readNext = writeNext = 0;
+        stagedNext = 0;
+        while (stagedNext < wrapCount && wraps[stagedNext].head == 0)
+            ++stagedNext;
     }
 
     float* readBase[N];
@@ -48,71 +71,79 @@ public:
 
     void beforeRead(int t)
     {
-        if (t == nextRead)
-            moveBases(t, readBase, true);
+        while (events[readNext].tile == t) {
+            const Event& e = events[readNext++];
+            const Wrap& wrap = wraps[e.wrap];
+            if (e.staged) {
+                float* row = staging[wrap.line] + t;
+                const float* tail = wrap.end - wrap.head;
+                for (int j = 0; j < W; ++j)
+                    row[j] = j < wrap.head ? tail[j] : wrap.start[j - wrap.head];
+                readBase[wrap.line] = staging[wrap.line];
+            } else {
+                readBase[wrap.line] = wrap.past;
+            }
+        }
     }
 
     void beforeWrite(int t)
     {
-        if (t == nextWrite)
-            moveBases(t, writeBase, false);
+        while (events[writeNext].tile == t) {
+            const Event& e = events[writeNext++];
+            const Wrap& wrap = wraps[e.wrap];
+            writeBase[wrap.line] = e.staged ? staging[wrap.line] : wrap.past;
+        }
     }
 
-    // After the tile at t has been written: staged rows go back to the line.
+    // After the tile at t has been written: a staged row goes back to its line.
     void afterWrite(int t)
     {
-        if (t != stagedTile)
-            return;
-        for (int i = 0; i < count; ++i) {
-            if (eventTile[i] != t || !straddles(i, t))
-                continue;
-            const int head = length[i] - index[i] - t;
-            const float* row = staging[i] + t;
+        while (stagedNext < wrapCount && wraps[stagedNext].tile == t) {
+            const Wrap& wrap = wraps[stagedNext];
+            const float* row = staging[wrap.line] + t;
+            float* tail = wrap.end - wrap.head;
             for (int j = 0; j < W; ++j)
-                (j < head ? line[i][index[i] + t + j] : line[i][j - head]) = row[j];
+                (j < wrap.head ? tail[j] : wrap.start[j - wrap.head]) = row[j];
+            ++stagedNext;
+            while (stagedNext < wrapCount && wraps[stagedNext].head == 0)
+                ++stagedNext;
         }
     }
 
 private:
-    bool straddles(int i, int t) const { return length[i] - index[i] - t > 0; }
+    struct Wrap {
+        int line;
+        int tile;   // the tile holding the wrap
+        int head;   // samples of that tile before the wrap (0: it starts there)
+        float* end;
+        float* start;
+        float* past;  // base for the tiles after the wrap
+    };
+    struct Event {
+        int tile;
+        int wrap;
+        bool staged;
+    };
 
-    // At a line's event tile its base becomes the staging row (for that
-    // tile only) or the base past the wrap; a tile later a staged line moves
-    // on past the wrap too.
-    void moveBases(int t, float** base, bool reading)
+    // Events arrive almost in order: insert from the back.
+    void add(int tile, int wrap, bool staged)
     {
-        int following = 1 << 30;
-        for (int i = 0; i < count; ++i) {
-            const int e = eventTile[i];
-            if (e == t && straddles(i, t)) {
-                base[i] = staging[i];
-                if (reading) {
-                    const int head = length[i] - index[i] - t;
-                    float* row = staging[i] + t;
-                    for (int j = 0; j < W; ++j)
-                        row[j] = j < head ? line[i][index[i] + t + j] : line[i][j - head];
-                } else {
-                    stagedTile = t;
-                }
-                following = t + W < following ? t + W : following;
-            } else if (e == t || (e + W == t && straddles(i, e))) {
-                base[i] = line[i] + index[i] - length[i];
-            } else if (e > t && e < following) {
-                following = e;
-            }
+        int at = eventCount++;
+        while (at > 0 && events[at - 1].tile > tile) {
+            events[at] = events[at - 1];
+            --at;
         }
-        (reading ? nextRead : nextWrite) = following;
+        events[at] = Event{tile, wrap, staged};
     }
 
-    int count;
     float (*staging)[maxChunkLength];
-    int nextRead;
-    int nextWrite;
-    int stagedTile = -1;
-    float* line[N];
-    std::int32_t length[N];
-    std::int32_t index[N];
-    int eventTile[N];
+    Wrap wraps[N];
+    int wrapCount = 0;
+    Event events[2 * N + 1];
+    int eventCount = 0;
+    int readNext;
+    int writeNext;
+    int stagedNext;
 };
 
 // The sample at offset n of the chunk, for the one-at-a-time paths.
