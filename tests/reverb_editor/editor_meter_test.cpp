@@ -54,12 +54,12 @@ TEST_CASE("editor meters: from full they fall to nothing in silence; a loud bloc
     const int rightX = 480 + 8;
 
     // A new effect's meters start full and fall at the timer's pace.
-    CHECK(pumpUntil([&] { return lit(editor, leftX, 100); }, 1000));
-    CHECK(pumpUntil([&] { return !lit(editor, leftX, 1) && !lit(editor, rightX, 1); }, 3000));
+    CHECK(pumpUntil([&] { return lit(editor, leftX, 100); }, 5000));
+    CHECK(pumpUntil([&] { return !lit(editor, leftX, 1) && !lit(editor, rightX, 1); }, 5000));
 
     playLoudBlock(effect);
-    CHECK(pumpUntil([&] { return lit(editor, leftX, 120) && lit(editor, rightX, 120); }, 1000));
-    CHECK(pumpUntil([&] { return !lit(editor, leftX, 1) && !lit(editor, rightX, 1); }, 3000));
+    CHECK(pumpUntil([&] { return lit(editor, leftX, 120) && lit(editor, rightX, 120); }, 5000));
+    CHECK(pumpUntil([&] { return !lit(editor, leftX, 1) && !lit(editor, rightX, 1); }, 5000));
 }
 
 TEST_CASE("editor meters: the private message WM_USER + 5 is one meter tick")
