@@ -82,7 +82,6 @@ TEST_CASE("corvelan panel: painted with its background, faders at the effect's v
         points.push_back({450, 20 + 30 * row, Pink});
     }
     checkPixels(panel, points);
-    panel.picture().savePng("corvelan-panel-test.png");
 }
 
 TEST_CASE("corvelan panel: dragging the second pan fader to the middle, with real input")
