@@ -4,3 +4,7 @@
 #pragma once
 
 constexpr int maxChunkLength = 224;
+
+// Spare floats after every delay line, for tiles that straddle its wrap
+// (tile_rows.h).
+constexpr int linePad = 8;

@@ -43,7 +43,7 @@ void CombBank::beginBlock(CombFilter* left, CombFilter* right, int pairs, bool u
         lanes.weight2[lane] = comb ? comb->dampingWeight2.get() : 1.0f;
         lanes.feedback[lane] = comb ? comb->feedback.get() : 0.0f;
         lanes.line[lane] = comb ? comb->buffer : silence + maxChunk;
-        lanes.length[lane] = comb ? comb->length : maxChunk;
+        lanes.length[lane] = comb ? comb->length : maxChunk;  // never wraps
         lanes.index[lane] = 0;
         const float w1 = lanes.weight1[lane];
         const float w2 = lanes.weight2[lane];

@@ -69,7 +69,7 @@ void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft, float
     using V = typename S::V;
     constexpr int W = S::width;
     constexpr int H = W / 2;
-    TileRows<W, CombLanes::maxLanes> rows(lanes.line, lanes.length, lanes.index, G * W, frames, lanes.staging);
+    TileRows<W, CombLanes::maxLanes> rows(lanes.line, lanes.length, lanes.index, G * W, frames);
     V store[G], w1[G], w2[G], fb[G];
     for (int g = 0; g < G; ++g) {
         store[g] = S::load(lanes.filterStore + g * W);

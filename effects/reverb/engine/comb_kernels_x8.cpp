@@ -144,7 +144,7 @@ inline bool stepTileUnflushed(const CombLanes& lanes, const float* input, Tile<G
 template <int G>
 void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
 {
-    TileRows<8, CombLanes::maxLanes> rows(lanes.line, lanes.length, lanes.index, 8 * G, frames, lanes.staging);
+    TileRows<8, CombLanes::maxLanes> rows(lanes.line, lanes.length, lanes.index, 8 * G, frames);
     Tile<G> tiles[2];
     __m256 store[G];
     for (int g = 0; g < G; ++g)

@@ -27,8 +27,6 @@ struct CombLanes {
     float weight1[maxLanes] = {};
     float weight2[maxLanes] = {};
     float feedback[maxLanes] = {};
-    // Rows of tiles that straddle a line's wrap (tile_rows.h).
-    float staging[maxLanes][maxChunkLength];
 
     int laneCount() const { return groupCount * width; }
     // Whether the lane belongs to a running pair.
@@ -37,7 +35,7 @@ struct CombLanes {
 
 // Steps every lane over `frames` samples of `input` and writes, per sample,
 // the sum of the left and of the right comb outputs in pair order. The lines
-// must allow maxChunkLength floats in front of them (tile_rows.h).
+// must allow maxChunkLength floats in front and linePad after (tile_rows.h).
 using CombKernel = void (*)(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames);
 
 // Four lanes, SSE2: every x86 target.

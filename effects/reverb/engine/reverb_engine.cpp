@@ -51,16 +51,16 @@ ReverbEngine::ReverbEngine()
     float* line = combLines + maxChunkLength;
     for (int i = 0; i < pairCount; ++i) {
         leftCombs[i].attach(line, tankCombLengths[i]);
-        line += tankCombLengths[i];
+        line += tankCombLengths[i] + linePad;
         rightCombs[i].attach(line, tankCombLengths[i] + tankStereoSpread);
-        line += tankCombLengths[i] + tankStereoSpread;
+        line += tankCombLengths[i] + tankStereoSpread + linePad;
     }
     line = allpassLines + maxChunkLength;
     for (int i = 0; i < allpassCount; ++i) {
         leftAllpasses[i].attach(line, tankAllpassLengths[i]);
-        line += tankAllpassLengths[i];
+        line += tankAllpassLengths[i] + linePad;
         rightAllpasses[i].attach(line, tankAllpassLengths[i] + tankStereoSpread);
-        line += tankAllpassLengths[i] + tankStereoSpread;
+        line += tankAllpassLengths[i] + tankStereoSpread + linePad;
         leftAllpasses[i].feedback = 0.5f;
         rightAllpasses[i].feedback = 0.5f;
     }

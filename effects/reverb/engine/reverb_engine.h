@@ -25,6 +25,7 @@
 
 #include "effects/reverb/engine/allpass_filter.h"
 #include "effects/reverb/engine/comb_bank.h"
+#include "effects/reverb/engine/chunk_length.h"
 #include "effects/reverb/engine/comb_filter.h"
 #include "effects/reverb/engine/cpu_features.h"
 #include "effects/reverb/engine/relaxed_atomic.h"
@@ -122,10 +123,10 @@ private:
     void runWetChain(const float* inLeft, const float* inRight, float* outLeft, float* outRight, int frames);
 
     // Delay-line storage, inside the engine: the tank allocates nothing.
-    // Each array starts with maxChunkLength floats of room in front of the
-    // first line, which the SIMD passes may point into (tile_rows.h).
-    static constexpr int combStorage = maxChunkLength + tankStorage(tankCombLengths, pairCount);
-    static constexpr int allpassStorage = maxChunkLength + tankStorage(tankAllpassLengths, allpassCount);
+    // Room the SIMD passes need around the lines (tile_rows.h): each array
+    // starts with maxChunkLength floats, and each line is followed by linePad.
+    static constexpr int combStorage = maxChunkLength + tankStorage(tankCombLengths, pairCount, linePad);
+    static constexpr int allpassStorage = maxChunkLength + tankStorage(tankAllpassLengths, allpassCount, linePad);
     float combLines[combStorage];
     float allpassLines[allpassStorage];
     float* preDelay = nullptr;  // the engine's one heap block

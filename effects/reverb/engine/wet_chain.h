@@ -17,11 +17,10 @@ struct WetChain {
     const float* gateGain = nullptr;  // null while the gate is off
     // The all-pass lines (left sections 1-4, then right) and where this chunk
     // starts in them; the storage allows maxChunkLength floats in front of
-    // every line (tile_rows.h).
+    // every line and linePad after it (tile_rows.h).
     float* line[8] = {};
     std::int32_t length[8] = {};
     std::int32_t index[8] = {};
-    float staging[8][maxChunkLength];  // rows straddling a wrap (tile_rows.h)
     const float* inLeft = nullptr;
     const float* inRight = nullptr;
     float* outLeft = nullptr;

@@ -1,16 +1,19 @@
-// The wet chain written once over a stereo vector type S (four left samples
-// and the same four right samples) and instantiated per instruction set.
+// The wet chain written once over a channel vector type C (C::width
+// consecutive samples of one channel) and instantiated per instruction set.
 // Internal linkage throughout, as in comb_kernel_body.h. Every operation is
 // the scalar chain's, lane by lane and in the same order.
+//
+// C provides the lane-wise operations and two width-specific ones:
+// shifted<n>(previous, now), the samples n places earlier, and lowPass(),
+// which runs the one-pole recurrence over a tile of both channels.
 #pragma once
 
 #include "effects/reverb/engine/tile_rows.h"
 #include "effects/reverb/engine/wet_chain.h"
 
-#include <emmintrin.h>
-
 #include <cstdint>
 #include <cstring>
+#include <emmintrin.h>
 
 namespace {
 
@@ -34,104 +37,109 @@ inline float raisePeak(float x, float peak)
     return magnitude > peak ? magnitude : peak;
 }
 
-// h = x - c (3 x1 + 2 x2 + x3) for four samples per channel; `previous`
-// holds the four wet samples before `now`.
-template <class S>
-inline typename S::V highPassStep(typename S::V now, typename S::V previous, typename S::V c)
-{
-    using V = typename S::V;
-    const V p3c0 = S::template shuffle<_MM_SHUFFLE(0, 0, 3, 3)>(previous, now);
-    const V x1 = S::template shuffle<_MM_SHUFFLE(2, 1, 2, 0)>(p3c0, now);
-    const V x2 = S::template shuffle<_MM_SHUFFLE(1, 0, 3, 2)>(previous, now);
-    const V x3 = S::template shuffle<_MM_SHUFFLE(2, 0, 2, 1)>(previous, p3c0);
-    const V taps = S::add(S::add(S::mul(S::splat(3.0f), x1), S::mul(S::splat(2.0f), x2)), x3);
-    return S::sub(now, S::mul(c, taps));
-}
-
 // y = h a0 - b1 y' + 1e-11, left and right side by side in lanes 0 and 1.
 inline __m128 lowPassStep(__m128 h, __m128 y, __m128 a0, __m128 b1)
 {
     return _mm_add_ps(_mm_sub_ps(_mm_mul_ps(h, a0), _mm_mul_ps(b1, y)), _mm_set1_ps(1e-11f));
 }
 
-template <class S>
+// Four samples of both channels through the low-pass: h01 and h23 hold
+// [L0 R0 L1 R1] and [L2 R2 L3 R3]; the outputs come back the same way.
+inline void lowPassFour(__m128 h01, __m128 h23, __m128& y, __m128 a0, __m128 b1, __m128& y01, __m128& y23)
+{
+    const __m128 y0 = lowPassStep(h01, y, a0, b1);
+    const __m128 y1 = lowPassStep(_mm_movehl_ps(h01, h01), y0, a0, b1);
+    const __m128 y2 = lowPassStep(h23, y1, a0, b1);
+    y = lowPassStep(_mm_movehl_ps(h23, h23), y2, a0, b1);
+    y01 = _mm_movelh_ps(y0, y1);
+    y23 = _mm_movelh_ps(y2, y);
+}
+
+template <class C>
 void wetChainTiles(WetChain& w, int frames)
 {
-    using V = typename S::V;
-    TileRows<4, 8> rows(w.line, w.length, w.index, 8, frames, w.staging);
-    V feedback[4];
-    for (int k = 0; k < 4; ++k)
-        feedback[k] = S::splat2(w.feedback[k], w.feedback[4 + k]);
-    const V wet = S::splat(w.wet);
-    const V c = S::splat(w.highPass);
-    const V dry = S::splat(w.dryHalf);
-    const V gains = S::splat2(w.gainLeft, w.gainRight);
+    using V = typename C::V;
+    constexpr int W = C::width;
+    TileRows<W, 8> rows(w.line, w.length, w.index, 8, frames);
+    V feedback[8];
+    for (int k = 0; k < 8; ++k)
+        feedback[k] = C::splat(w.feedback[k]);
+    const V wet = C::splat(w.wet);
+    const V c = C::splat(w.highPass);
+    const V three = C::splat(3.0f);
+    const V two = C::splat(2.0f);
+    const V dry = C::splat(w.dryHalf);
+    const V gainLeft = C::splat(w.gainLeft);
+    const V gainRight = C::splat(w.gainRight);
     const __m128 a0 = _mm_set1_ps(w.a0);
     const __m128 b1 = _mm_set1_ps(w.b1);
+    const bool gate = w.gateGain != nullptr;
     const bool write = !w.muted || !w.adding;
-    V previous = S::join(_mm_setr_ps(0.0f, w.history[2], w.history[1], w.history[0]),
-                         _mm_setr_ps(0.0f, w.history[5], w.history[4], w.history[3]));
+    V previous[2] = {C::history(w.history[2], w.history[1], w.history[0]),
+                     C::history(w.history[5], w.history[4], w.history[3])};
     __m128 y = _mm_setr_ps(w.lowPass[0], w.lowPass[1], 0.0f, 0.0f);
-    V peak = S::splat2(w.peakLeft, w.peakRight);
+    V peak[2] = {C::splat(w.peakLeft), C::splat(w.peakRight)};
+    const float* sums[2] = {w.sumLeft, w.sumRight};
+    const float* inputs[2] = {w.inLeft, w.inRight};
+    float* outputs[2] = {w.outLeft, w.outRight};
 
-    for (int t = 0; t < frames; t += 4) {
+    for (int t = 0; t < frames; t += W) {
         rows.beforeRead(t);
         rows.beforeWrite(t);
-        V x = S::load(w.sumLeft + t, w.sumRight + t);
-        for (int k = 0; k < 4; ++k) {
-            const V delayed = S::flush(S::load(rows.readBase[k] + t, rows.readBase[4 + k] + t));
-            S::store(rows.writeBase[k] + t, rows.writeBase[4 + k] + t, S::add(S::mul(delayed, feedback[k]), x));
-            x = S::sub(delayed, x);
+        V high[2];
+#pragma GCC unroll 2
+        for (int side = 0; side < 2; ++side) {
+            V x = C::load(sums[side] + t);
+#pragma GCC unroll 4
+            for (int k = 4 * side; k < 4 * side + 4; ++k) {
+                const V delayed = C::flush(C::load(rows.readBase[k] + t));
+                C::store(rows.writeBase[k] + t, C::add(C::mul(delayed, feedback[k]), x));
+                x = C::sub(delayed, x);
+            }
+            x = C::mul(x, wet);
+            if (gate)
+                x = C::mul(x, C::load(w.gateGain + t));
+            // h = x - c (3 x1 + 2 x2 + x3)
+            const V x1 = C::template shifted<1>(previous[side], x);
+            const V x2 = C::template shifted<2>(previous[side], x);
+            const V x3 = C::template shifted<3>(previous[side], x);
+            high[side] = C::sub(x, C::mul(c, C::add(C::add(C::mul(three, x1), C::mul(two, x2)), x3)));
+            previous[side] = x;
         }
         rows.afterWrite(t);
-        x = S::mul(x, wet);
-        if (w.gateGain) {
-            const __m128 gain = _mm_loadu_ps(w.gateGain + t);
-            x = S::mul(x, S::join(gain, gain));
+
+        V low[2];
+        C::lowPass(high[0], high[1], y, a0, b1, low[0], low[1]);
+
+#pragma GCC unroll 2
+        for (int side = 0; side < 2; ++side) {
+            const V in = C::load(inputs[side] + t);
+            const V out = C::add(C::mul(dry, C::silenceNonFinite(in)), C::mul(low[side], side == 0 ? gainLeft : gainRight));
+            peak[side] = C::greater(C::magnitude(out), peak[side]);
+            if (!write)
+                continue;
+            V result = w.muted ? in : out;
+            if (w.adding)
+                result = C::add(C::load(outputs[side] + t), result);
+            C::store(outputs[side] + t, result);
         }
-        const V high = highPassStep<S>(x, previous, c);
-        previous = x;
-
-        const __m128 h01 = _mm_unpacklo_ps(S::left(high), S::right(high));  // [L0 R0 L1 R1]
-        const __m128 h23 = _mm_unpackhi_ps(S::left(high), S::right(high));
-        const __m128 y0 = lowPassStep(h01, y, a0, b1);
-        const __m128 y1 = lowPassStep(_mm_movehl_ps(h01, h01), y0, a0, b1);
-        const __m128 y2 = lowPassStep(h23, y1, a0, b1);
-        y = lowPassStep(_mm_movehl_ps(h23, h23), y2, a0, b1);
-        const __m128 y01 = _mm_movelh_ps(y0, y1);
-        const __m128 y23 = _mm_movelh_ps(y2, y);
-        const V low = S::join(_mm_shuffle_ps(y01, y23, _MM_SHUFFLE(2, 0, 2, 0)),
-                              _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(3, 1, 3, 1)));
-
-        const V in = S::load(w.inLeft + t, w.inRight + t);
-        const V out = S::add(S::mul(dry, S::silenceNonFinite(in)), S::mul(low, gains));
-        peak = S::greater(S::magnitude(out), peak);
-        if (!write)
-            continue;
-        V result = w.muted ? in : out;
-        if (w.adding)
-            result = S::add(S::load(w.outLeft + t, w.outRight + t), result);
-        S::store(w.outLeft + t, w.outRight + t, result);
     }
 
-    float lanes[4];
-    _mm_storeu_ps(lanes, S::left(previous));
-    w.history[0] = lanes[3];
-    w.history[1] = lanes[2];
-    w.history[2] = lanes[1];
-    _mm_storeu_ps(lanes, S::right(previous));
-    w.history[3] = lanes[3];
-    w.history[4] = lanes[2];
-    w.history[5] = lanes[1];
-    _mm_storeu_ps(lanes, y);
-    w.lowPass[0] = lanes[0];
-    w.lowPass[1] = lanes[1];
+    float lanes[W];
     for (int side = 0; side < 2; ++side) {
-        _mm_storeu_ps(lanes, side == 0 ? S::left(peak) : S::right(peak));
+        C::store(lanes, previous[side]);
+        w.history[3 * side] = lanes[W - 1];
+        w.history[3 * side + 1] = lanes[W - 2];
+        w.history[3 * side + 2] = lanes[W - 3];
+        C::store(lanes, peak[side]);
         float& best = side == 0 ? w.peakLeft : w.peakRight;
         for (float lane : lanes)
             best = lane > best ? lane : best;
     }
+    float pair[4];
+    _mm_storeu_ps(pair, y);
+    w.lowPass[0] = pair[0];
+    w.lowPass[1] = pair[1];
 }
 
 // Samples after the last whole tile, one at a time.
@@ -182,12 +190,12 @@ inline void wetChainTail(WetChain& w, int from)
     }
 }
 
-template <class S>
+template <class C>
 void runWetChain(WetChain& w)
 {
-    const int tiled = w.frames - w.frames % 4;
+    const int tiled = w.frames - w.frames % C::width;
     if (tiled > 0)
-        wetChainTiles<S>(w, tiled);
+        wetChainTiles<C>(w, tiled);
     wetChainTail(w, tiled);
 }
 

@@ -1,41 +1,38 @@
-// The wet chain with SSE2: a stereo vector is two registers, left and right.
+// The wet chain with SSE2: four samples of a channel per register.
 #include "effects/reverb/engine/simd_x4.h"
 
 #include "effects/reverb/engine/wet_chain_body.h"
 
 namespace {
 
-struct StereoX4 {
-    struct V {
-        __m128 l;
-        __m128 r;
-    };
+struct ChannelX4 : X4 {
+    // [?, x3, x2, x1]: the three samples before a tile, newest last.
+    static V history(float x3, float x2, float x1) { return _mm_setr_ps(0.0f, x3, x2, x1); }
 
-    static V load(const float* left, const float* right) { return {X4::load(left), X4::load(right)}; }
-    static void store(float* left, float* right, V v)
+    // The samples n places before those of `now`, reaching into `previous`.
+    template <int n>
+    static V shifted(V previous, V now)
     {
-        X4::store(left, v.l);
-        X4::store(right, v.r);
+        const V p3c0 = _mm_shuffle_ps(previous, now, _MM_SHUFFLE(0, 0, 3, 3));
+        if constexpr (n == 1)
+            return _mm_shuffle_ps(p3c0, now, _MM_SHUFFLE(2, 1, 2, 0));
+        else if constexpr (n == 2)
+            return _mm_shuffle_ps(previous, now, _MM_SHUFFLE(1, 0, 3, 2));
+        else
+            return _mm_shuffle_ps(previous, p3c0, _MM_SHUFFLE(2, 0, 2, 1));
     }
-    static V splat(float x) { return {X4::splat(x), X4::splat(x)}; }
-    static V splat2(float left, float right) { return {X4::splat(left), X4::splat(right)}; }
-    static V join(__m128 left, __m128 right) { return {left, right}; }
-    static __m128 left(V v) { return v.l; }
-    static __m128 right(V v) { return v.r; }
-    static V add(V a, V b) { return {X4::add(a.l, b.l), X4::add(a.r, b.r)}; }
-    static V sub(V a, V b) { return {X4::sub(a.l, b.l), X4::sub(a.r, b.r)}; }
-    static V mul(V a, V b) { return {X4::mul(a.l, b.l), X4::mul(a.r, b.r)}; }
-    static V flush(V a) { return {X4::flush(a.l), X4::flush(a.r)}; }
-    static V silenceNonFinite(V a) { return {X4::silenceNonFinite(a.l), X4::silenceNonFinite(a.r)}; }
-    static V magnitude(V a) { return {X4::magnitude(a.l), X4::magnitude(a.r)}; }
-    static V greater(V a, V b) { return {X4::greater(a.l, b.l), X4::greater(a.r, b.r)}; }
-    template <int order>
-    static V shuffle(V a, V b)
+
+    static void lowPass(V highLeft, V highRight, __m128& y, __m128 a0, __m128 b1, V& lowLeft, V& lowRight)
     {
-        return {_mm_shuffle_ps(a.l, b.l, order), _mm_shuffle_ps(a.r, b.r, order)};
+        __m128 y01;
+        __m128 y23;
+        lowPassFour(_mm_unpacklo_ps(highLeft, highRight), _mm_unpackhi_ps(highLeft, highRight), y, a0, b1, y01,
+                    y23);
+        lowLeft = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(2, 0, 2, 0));
+        lowRight = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(3, 1, 3, 1));
     }
 };
 
 }  // namespace
 
-void runWetChainX4(WetChain& chain) { runWetChain<StereoX4>(chain); }
+void runWetChainX4(WetChain& chain) { runWetChain<ChannelX4>(chain); }
