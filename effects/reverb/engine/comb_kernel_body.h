@@ -78,8 +78,7 @@ void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft, float
         fb[g] = S::load(lanes.feedback + g * W);
     }
     for (int t = 0; t < frames; t += W) {
-        rows.beforeRead(t);
-        rows.beforeWrite(t);
+        rows.beforeTile(t);
         V tile[G][W];
         for (int g = 0; g < G; ++g)
             for (int k = 0; k < W; ++k)
@@ -111,8 +110,8 @@ void dampedCombTiles(CombLanes& lanes, const float* input, float* sumLeft, float
                 if (k % H < lanes.pairsInGroup[g])
                     S::store(rows.writeBase[g * W + k] + t, tile[g][k]);
         }
-        rows.afterWrite(t);
     }
+    rows.finish();
     for (int g = 0; g < G; ++g)
         S::store(lanes.filterStore + g * W, store[g]);
 }

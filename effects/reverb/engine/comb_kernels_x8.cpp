@@ -50,10 +50,6 @@ inline void loadTile(const CombLanes& lanes, float* const* base, int t, Tile<G>&
         for (int k = 0; k < 4; ++k) {
             const float* left = base[8 * g + k] + t;
             const float* right = base[8 * g + 4 + k] + t;
-#ifdef AHEAD
-            _mm_prefetch(reinterpret_cast<const char*>(left + AHEAD), _MM_HINT_T0);
-            _mm_prefetch(reinterpret_cast<const char*>(right + AHEAD), _MM_HINT_T0);
-#endif
             r[k] = X8::flush(loadTwins(left, right));
             r[4 + k] = X8::flush(loadTwins(left + 4, right + 4));
         }
@@ -173,8 +169,8 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
         if (!done)
             stepTile<G>(lanes, input + t, tiles[now], store);
         storeTile<G>(lanes, rows.writeBase, t, tiles[now]);
-        rows.afterWrite(t);
     }
+    rows.finish();
     for (int g = 0; g < G; ++g)
         X8::store(lanes.filterStore + 8 * g, store[g]);
 }

@@ -7,7 +7,9 @@
 // A tile that straddles the wrap reads and writes straight through into
 // `linePad` spare floats after the line: when the chunk starts, the first
 // samples of the line are mirrored there (they cannot change before the
-// wrap), and after the tile is written the mirrored part is copied back.
+// wrap), and what the tile wrote there is copied back to the line's start
+// when the write base moves on (nothing reads those samples again before a
+// whole line length has passed), or at finish().
 //
 // Base changes happen only at these events, listed per chunk in tile order,
 // so a tile loop pays one comparison per tile and side.
@@ -77,21 +79,25 @@ public:
 
     void beforeWrite(int t)
     {
+        while (wraps[writeNext].moveAt() == t)
+            moveWriteBase(wraps[writeNext++]);
+    }
+
+    // Both, for loops that read and write the same tile.
+    void beforeTile(int t)
+    {
         while (wraps[writeNext].moveAt() == t) {
-            writeBase[wraps[writeNext].line] = wraps[writeNext].past;
-            ++writeNext;
+            const Wrap& wrap = wraps[writeNext++];
+            readBase[wrap.line] = wrap.past;
+            moveWriteBase(wrap);
         }
     }
 
-    // After the tile at t has been written: what it wrote past the end of a
-    // line goes to the line's start.
-    void afterWrite(int t)
+    // After the last tile: the spills of wraps whose base never moved.
+    void finish()
     {
-        while (wraps[spillNext].moveAt() <= t + W) {
-            const Wrap& wrap = wraps[spillNext++];
-            for (int j = 0; j < wrap.spill; ++j)  // a straddling tile: this one
-                wrap.start[j] = wrap.end[j];
-        }
+        for (; writeNext < wrapCount; ++writeNext)
+            moveWriteBase(wraps[writeNext]);
     }
 
 private:
@@ -105,11 +111,17 @@ private:
         int moveAt() const { return spill > 0 ? tile + W : tile; }
     };
 
+    void moveWriteBase(const Wrap& wrap)
+    {
+        writeBase[wrap.line] = wrap.past;
+        for (int j = 0; j < wrap.spill; ++j)
+            wrap.start[j] = wrap.end[j];
+    }
+
     Wrap wraps[N + 1];
     int wrapCount = 0;
     int readNext = 0;
     int writeNext = 0;
-    int spillNext = 0;
 };
 
 // The sample at offset n of the chunk, for the one-at-a-time paths.

@@ -84,8 +84,7 @@ void wetChainTiles(WetChain& w, int frames)
     float* outputs[2] = {w.outLeft, w.outRight};
 
     for (int t = 0; t < frames; t += W) {
-        rows.beforeRead(t);
-        rows.beforeWrite(t);
+        rows.beforeTile(t);
         V high[2];
 #pragma GCC unroll 2
         for (int side = 0; side < 2; ++side) {
@@ -106,7 +105,6 @@ void wetChainTiles(WetChain& w, int frames)
             high[side] = C::sub(x, C::mul(c, C::add(C::add(C::mul(three, x1), C::mul(two, x2)), x3)));
             previous[side] = x;
         }
-        rows.afterWrite(t);
 
         V low[2];
         C::lowPass(high[0], high[1], y, a0, b1, low[0], low[1]);
@@ -124,6 +122,8 @@ void wetChainTiles(WetChain& w, int frames)
             C::store(outputs[side] + t, result);
         }
     }
+
+    rows.finish();
 
     float lanes[W];
     for (int side = 0; side < 2; ++side) {
