@@ -1,8 +1,8 @@
 // The comb stage of the engine: for one block, the running pairs are laid
 // into SIMD lanes; each chunk then steps them all at once. A chunk is at most
-// `maxChunk` samples, shorter than every delay line, so nothing a chunk
+// `maxChunk` samples, shorter than every comb line, so nothing a chunk
 // writes is read again within it. The combs' storage must allow maxChunk
-// floats in front of every line (tile_rows.h).
+// floats in front of every line and linePad after it (tile_rows.h).
 #pragma once
 
 #include "effects/reverb/engine/comb_filter.h"
@@ -11,7 +11,7 @@
 
 class CombBank {
 public:
-    static constexpr int maxChunk = maxChunkLength;
+    static constexpr int maxChunk = combChunkLength;
 
     CombBank();
     // Returns false (and keeps the current kernel) when the CPU lacks it.

@@ -91,16 +91,17 @@ inline void storeTile(const CombLanes& lanes, float* const* base, int t, Tile<G>
 
 // The comb step on a tile, in place: delayed samples in, line values out.
 template <int G>
-inline void stepTile(const CombLanes& lanes, const float* input, Tile<G>& tile, __m256 (&store)[G])
+inline void stepTile(const float* input, Tile<G>& tile, __m256 (&store)[G], const __m256* w1, const __m256* w2,
+                     const __m256* fb)
 {
 #pragma GCC unroll 8
     for (int j = 0; j < 8; ++j) {
         const __m256 s = X8::splat(input[j]);
 #pragma GCC unroll 3
         for (int g = 0; g < G; ++g) {
-            const __m256 weighted = X8::mul(X8::load(tile[g][j]), X8::load(lanes.weight2 + 8 * g));
-            store[g] = X8::flush(X8::add(weighted, X8::mul(store[g], X8::load(lanes.weight1 + 8 * g))));
-            X8::store(tile[g][j], X8::add(s, X8::mul(store[g], X8::load(lanes.feedback + 8 * g))));
+            const __m256 weighted = X8::mul(X8::load(tile[g][j]), w2[g]);
+            store[g] = X8::flush(X8::add(weighted, X8::mul(store[g], w1[g])));
+            X8::store(tile[g][j], X8::add(s, X8::mul(store[g], fb[g])));
         }
     }
 }
@@ -113,7 +114,8 @@ inline void stepTile(const CombLanes& lanes, const float* input, Tile<G>& tile, 
 // store is a denormal. The step reports whether any was, and the caller then
 // runs the tile again with the flushing step.
 template <int G>
-inline bool stepTileUnflushed(const CombLanes& lanes, const float* input, Tile<G>& tile, __m256 (&store)[G])
+inline bool stepTileUnflushed(const float* input, Tile<G>& tile, __m256 (&store)[G], const __m256* w1, const __m256* w2,
+                              const __m256* fb)
 {
     // Per lane, the smallest (|bits| + 0x7fffffff) as a signed integer:
     // denormals land below 0x807fffff, zero far above, normals at or above it.
@@ -124,11 +126,11 @@ inline bool stepTileUnflushed(const CombLanes& lanes, const float* input, Tile<G
         const __m256 s = X8::splat(input[j]);
 #pragma GCC unroll 3
         for (int g = 0; g < G; ++g) {
-            const __m256 weighted = X8::mul(X8::load(tile[g][j]), X8::load(lanes.weight2 + 8 * g));
-            store[g] = X8::add(weighted, X8::mul(store[g], X8::load(lanes.weight1 + 8 * g)));
+            const __m256 weighted = X8::mul(X8::load(tile[g][j]), w2[g]);
+            store[g] = X8::add(weighted, X8::mul(store[g], w1[g]));
             const __m256i bits = _mm256_and_si256(_mm256_castps_si256(store[g]), magnitude);
             smallest = _mm256_min_epi32(smallest, _mm256_add_epi32(bits, magnitude));
-            X8::store(tile[g][j], X8::add(s, X8::mul(store[g], X8::load(lanes.feedback + 8 * g))));
+            X8::store(tile[g][j], X8::add(s, X8::mul(store[g], fb[g])));
         }
     }
     const __m256i denormal = _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int>(0x807fffffu)), smallest);
@@ -142,9 +144,13 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
 {
     TileRows<8, CombLanes::maxLanes> rows(lanes.line, lanes.length, lanes.index, 8 * G, frames);
     Tile<G> tiles[2];
-    __m256 store[G];
-    for (int g = 0; g < G; ++g)
+    __m256 store[G], w1[G], w2[G], fb[G];
+    for (int g = 0; g < G; ++g) {
         store[g] = X8::load(lanes.filterStore + 8 * g);
+        w1[g] = X8::load(lanes.weight1 + 8 * g);
+        w2[g] = X8::load(lanes.weight2 + 8 * g);
+        fb[g] = X8::load(lanes.feedback + 8 * g);
+    }
     rows.beforeRead(0);
     loadTile<G>(lanes, rows.readBase, 0, tiles[0], sumLeft, sumRight);
     for (int t = 0; t < frames; t += 8) {
@@ -159,7 +165,7 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
             __m256 before[G];
             for (int g = 0; g < G; ++g)
                 before[g] = store[g];
-            done = stepTileUnflushed<G>(lanes, input + t, tiles[now], store);
+            done = stepTileUnflushed<G>(input + t, tiles[now], store, w1, w2, fb);
             if (!done) {
                 for (int g = 0; g < G; ++g)
                     store[g] = before[g];
@@ -167,7 +173,7 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
             }
         }
         if (!done)
-            stepTile<G>(lanes, input + t, tiles[now], store);
+            stepTile<G>(input + t, tiles[now], store, w1, w2, fb);
         storeTile<G>(lanes, rows.writeBase, t, tiles[now]);
     }
     rows.finish();

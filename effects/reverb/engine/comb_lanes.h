@@ -35,7 +35,7 @@ struct CombLanes {
 
 // Steps every lane over `frames` samples of `input` and writes, per sample,
 // the sum of the left and of the right comb outputs in pair order. The lines
-// must allow maxChunkLength floats in front and linePad after (tile_rows.h).
+// must allow combChunkLength floats in front and linePad after (tile_rows.h).
 using CombKernel = void (*)(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames);
 
 // Four lanes, SSE2: every x86 target.

@@ -8,8 +8,10 @@
 #include <cmath>
 #include <new>
 
-static_assert(tankAllpassLengths[tankAllpassCount - 1] > CombBank::maxChunk,
-              "a chunk must be shorter than every delay line");
+static_assert(tankCombLengths[tankPairCount - 1] > combChunkLength && tankCombLengths[0] > combChunkLength,
+              "a comb chunk must be shorter than every comb line");
+static_assert(tankAllpassLengths[tankAllpassCount - 1] > wetChunkLength,
+              "a wet chunk must be shorter than every all-pass line");
 
 // Everything the audio thread takes from the settings at block start, and
 // the running values it hands back at block end.
@@ -48,14 +50,14 @@ ReverbEngine::ReverbEngine()
     lowPassState[0] = lowPassState[1] = 0.0f;
     clearPreDelay();
 
-    float* line = combLines + maxChunkLength;
+    float* line = combLines + combChunkLength;
     for (int i = 0; i < pairCount; ++i) {
         leftCombs[i].attach(line, tankCombLengths[i]);
         line += tankCombLengths[i] + linePad;
         rightCombs[i].attach(line, tankCombLengths[i] + tankStereoSpread);
         line += tankCombLengths[i] + tankStereoSpread + linePad;
     }
-    line = allpassLines + maxChunkLength;
+    line = allpassLines + wetChunkLength;
     for (int i = 0; i < allpassCount; ++i) {
         leftAllpasses[i].attach(line, tankAllpassLengths[i]);
         line += tankAllpassLengths[i] + linePad;
@@ -250,8 +252,12 @@ void ReverbEngine::runChunk(Block& block, const float* inLeft, const float* inRi
     if (block.gateOn)
         runGate(block, frames);
     bank.processChunk(tankInput, combSumLeft, combSumRight, frames);
-    wet.gateGain = block.gateOn ? gateGain : nullptr;
-    runWetChain(inLeft, inRight, outLeft, outRight, frames);
+    for (int done = 0; done < frames;) {
+        const int n = std::min(frames - done, wetChunkLength);
+        wet.gateGain = block.gateOn ? gateGain + done : nullptr;
+        runWetChain(done, inLeft + done, inRight + done, outLeft + done, outRight + done, n);
+        done += n;
+    }
 }
 
 // (left + right) * input gain / 2, what the pre-delay line stores.
@@ -331,16 +337,16 @@ void ReverbEngine::runGate(Block& block, int frames)
     gateHoldCounter = counter;
 }
 
-void ReverbEngine::runWetChain(const float* inLeft, const float* inRight, float* outLeft, float* outRight,
-                               int frames)
+void ReverbEngine::runWetChain(int offset, const float* inLeft, const float* inRight, float* outLeft,
+                               float* outRight, int frames)
 {
     for (int k = 0; k < allpassCount; ++k) {
         wet.index[k] = leftAllpasses[k].index;
         wet.index[allpassCount + k] = rightAllpasses[k].index;
     }
     wet.frames = frames;
-    wet.sumLeft = combSumLeft;
-    wet.sumRight = combSumRight;
+    wet.sumLeft = combSumLeft + offset;
+    wet.sumRight = combSumRight + offset;
     wet.inLeft = inLeft;
     wet.inRight = inRight;
     wet.outLeft = outLeft;

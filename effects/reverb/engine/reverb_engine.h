@@ -110,7 +110,7 @@ public:
 
 private:
     struct Block;
-    static constexpr int chunkLength = CombBank::maxChunk;
+    static constexpr int chunkLength = combChunkLength;
 
     void process(float** inputs, float** outputs, std::int32_t frames, bool adding);
     void beginBlock(Block& block);
@@ -120,13 +120,15 @@ private:
     void mixTankInput(const Block& block, const float* inLeft, const float* inRight, int frames);
     void runPreDelay(Block& block, int frames);
     void runGate(Block& block, int frames);
-    void runWetChain(const float* inLeft, const float* inRight, float* outLeft, float* outRight, int frames);
+    void runWetChain(int offset, const float* inLeft, const float* inRight, float* outLeft, float* outRight,
+                     int frames);
 
     // Delay-line storage, inside the engine: the tank allocates nothing.
     // Room the SIMD passes need around the lines (tile_rows.h): each array
-    // starts with maxChunkLength floats, and each line is followed by linePad.
-    static constexpr int combStorage = maxChunkLength + tankStorage(tankCombLengths, pairCount, linePad);
-    static constexpr int allpassStorage = maxChunkLength + tankStorage(tankAllpassLengths, allpassCount, linePad);
+    // starts with a chunk's length of floats, and each line is followed by
+    // linePad.
+    static constexpr int combStorage = combChunkLength + tankStorage(tankCombLengths, pairCount, linePad);
+    static constexpr int allpassStorage = wetChunkLength + tankStorage(tankAllpassLengths, allpassCount, linePad);
     float combLines[combStorage];
     float allpassLines[allpassStorage];
     float* preDelay = nullptr;  // the engine's one heap block

@@ -14,9 +14,10 @@
 // Base changes happen only at these events, listed per chunk in tile order,
 // so a tile loop pays one comparison per tile and side.
 //
-// The storage must allow maxChunkLength floats in front of every line (the
-// base past a wrap is line + index - length, only ever used with an offset
-// that brings it back into the line) and linePad floats after it.
+// The storage must allow as many floats in front of every line as the
+// longest chunk run over it (the base past a wrap is line + index - length,
+// only ever used with an offset that brings it back into the line), and
+// linePad floats after it.
 //
 // Reads run one tile ahead of writes in the comb kernel, hence two bases.
 // Internal linkage: included by units built for different instruction sets.

@@ -1,4 +1,5 @@
-// The wet signal from the comb sums to the outputs, for one chunk: the four
+// The wet signal from the comb sums to the outputs, for one chunk of at most
+// wetChunkLength samples: the four
 // all-passes per channel, the wet factor, the gate gain, the high-pass FIR,
 // the one-pole low-pass, the balance, the dry mix, the peaks and the output
 // step. One loop over the chunk, so that the low-pass recurrence runs in the
@@ -16,7 +17,7 @@ struct WetChain {
     const float* sumRight = nullptr;
     const float* gateGain = nullptr;  // null while the gate is off
     // The all-pass lines (left sections 1-4, then right) and where this chunk
-    // starts in them; the storage allows maxChunkLength floats in front of
+    // starts in them; the storage allows wetChunkLength floats in front of
     // every line and linePad after it (tile_rows.h).
     float* line[8] = {};
     std::int32_t length[8] = {};
