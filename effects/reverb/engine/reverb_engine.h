@@ -4,23 +4,36 @@
 // short high-pass FIR, a one-pole low-pass, a balance of the wet signal, the
 // dry mix, a mute and output peak meters.
 //
+// How a block runs. Its settings are copied once; then the block is cut into
+// chunks shorter than every delay line, and each stage runs over a whole
+// chunk: input mix and pre-delay, gate, the combs (CombBank, SIMD lanes
+// across combs), then the all-passes, gate gain, filters, balance, dry mix,
+// peaks and output together (WetChain, SIMD lanes along time). Each lane
+// does exactly the float operations of the per-sample chain in the same
+// order, so the outputs equal the plain per-sample chain bit for bit, on
+// every target and with either kernel (SSE2, or AVX2 where the CPU has it).
+//
 // Threads. The block operations run on the audio thread; setters and the
 // public settings below are written by the host's or the editor's thread.
 // Every value that crosses threads is a RelaxedAtomic (a lock-free 32-bit or
 // smaller std::atomic used with relaxed order): assign to it and read it
 // like a plain field. The audio thread takes a copy of every setting once at
-// the start of each block, including the combs' feedback and damping and the
-// mute, so a change made between two blocks applies from the next block on.
-// The peaks are copied at block start and stored back at block end, so a
-// clearing during a block is overwritten by that block's running maximum.
+// the start of each block - the combs' feedback and damping, the high-pass
+// amount and the mute included - so a change made between two blocks
+// applies from the next block on. The peaks are copied at block start and
+// stored back at block end, so a clearing during a block is overwritten by
+// that block's running maximum. clearTank and clearPreDelay write the lines
+// directly; the effect calls them while changing programs or suspended.
 //
-// The tank runs chunk by chunk (see CombBank); its results equal the plain
-// per-sample steps bit for bit on every target.
-//
-// One change from the plain chain: an input sample that is NaN or infinite
-// is taken as 0.0 where it enters (tank input and dry signal), so a single
-// bad sample cannot ring for ever in a held tail. The mute still passes the
-// input through untouched.
+// Choices the chain leaves open:
+// - an input sample that is NaN or infinite is taken as 0.0 where it enters
+//   (tank input and dry signal), so a single bad sample cannot ring for ever
+//   in a held tail; the mute still passes the input through untouched;
+// - the gate steps first, then scales the wet signal by its new level;
+// - setRoomSize and setDamping clamp their argument to 0..1, and a
+//   preDelayLength above 4410 acts as 4410;
+// - if the pre-delay buffer cannot be allocated, the engine runs with a
+//   one-sample pre-delay instead.
 #pragma once
 
 #include "effects/reverb/engine/allpass_filter.h"
