@@ -82,6 +82,8 @@ void PanelWindow::redrawIfChanged(Painter& painter)
 
 bool PanelWindow::addWidget(Widget* widget)
 {
+    if (widget == nullptr)
+        return false;
     if (count == capacity) {
         const std::int32_t grown = capacity + ListGrowth;
         void* list = std::realloc(widgets, sizeof(Widget*) * static_cast<std::size_t>(grown));

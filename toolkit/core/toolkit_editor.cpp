@@ -24,20 +24,11 @@ std::int32_t ToolkitEditor::openWindow(void* parentWindow)
     return 0;
 }
 
-void ToolkitEditor::closeWindow() {}
-
 void ToolkitEditor::idleTick()
 {
     PlugEditor::idleTick();
     if (panel != nullptr)
         panel->idleRedraw();
-}
-
-void ToolkitEditor::refresh() {}
-
-void ToolkitEditor::postRefresh()
-{
-    PlugEditor::postRefresh();
 }
 
 void ToolkitEditor::parameterChanged(std::int32_t, float)

@@ -20,12 +20,11 @@ public:
     explicit ToolkitEditor(PlugEffect* effect);
 
     std::int32_t queryRect(EditorRect** rect) override;
-    // Subclasses call this first, then build their panel.
+    // Subclasses call this first, then build their panel (and tear it down
+    // in their closeWindow).
     std::int32_t openWindow(void* parent) override;
-    void closeWindow() override;
+    // The pending refresh, then a redraw of whatever changed on the panel.
     void idleTick() override;
-    void refresh() override;
-    void postRefresh() override;
     // The effect's word that a parameter changed; here just a refresh.
     virtual void parameterChanged(std::int32_t index, float value);
     // Paints the whole panel now; the rectangle is not looked at.
