@@ -2,14 +2,9 @@
 
 #include "framework/host_text.h"
 
-GainEffect::GainEffect(HostCallback host) : PlugEffect2(host, 1, 2)
+GainEffect::GainEffect(HostCallback host)
+    : UtilityEffect(host, 2, fourCharCode("QZ02"), "ZOV Gain", "ZOV Audio Product Gain")
 {
-    setInputCount(2);
-    setOutputCount(2);
-    setEffectId(fourCharCode("QZ02"));
-    declareMono(true);
-    declareOverwriting(true);
-    copyHostText(programName, "Default ", sizeof programName - 1);
 }
 
 void GainEffect::setParam(std::int32_t index, float value)
@@ -55,22 +50,6 @@ void GainEffect::processOverwriting(float** inputs, float** outputs, std::int32_
     }
 }
 
-// Names of 32 characters or more are cut to what the field holds.
-void GainEffect::renameProgram(char* text)
-{
-    copyHostText(programName, text, sizeof programName - 1);
-}
-
-void GainEffect::copyProgramName(char* text)
-{
-    copyHostText(text, programName, ProgramNameMax);
-}
-
-void GainEffect::copyParamUnit(std::int32_t, char* text)
-{
-    copyHostText(text, " dB", ParamTextMax);
-}
-
 void GainEffect::copyParamValueText(std::int32_t index, char* text)
 {
     if (index == 0)
@@ -89,32 +68,4 @@ void GainEffect::copyParamTitle(std::int32_t index, char* text)
         copyHostText(text, "Right Gain", ParamTextMax);
     else
         copyHostText(text, "???? Gain", ParamTextMax);
-}
-
-PlugInt GainEffect::category()
-{
-    return 1;
-}
-
-bool GainEffect::copyEffectName(char* text)
-{
-    copyHostText(text, "ZOV Gain", IdentityTextMax);
-    return true;
-}
-
-bool GainEffect::copyVendorText(char* text)
-{
-    copyHostText(text, "ZOV Audio Effects", IdentityTextMax);
-    return true;
-}
-
-bool GainEffect::copyProductText(char* text)
-{
-    copyHostText(text, "ZOV Audio Product Gain", IdentityTextMax);
-    return true;
-}
-
-PlugInt GainEffect::vendorVersion()
-{
-    return 1000;
 }

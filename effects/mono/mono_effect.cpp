@@ -2,14 +2,9 @@
 
 #include "framework/host_text.h"
 
-MonoEffect::MonoEffect(HostCallback host) : PlugEffect2(host, 1, 1)
+MonoEffect::MonoEffect(HostCallback host)
+    : UtilityEffect(host, 1, fourCharCode("QZ01"), "ZOV Mono", "ZOV Audio Product Mono")
 {
-    setInputCount(2);
-    setOutputCount(2);
-    setEffectId(fourCharCode("QZ01"));
-    declareMono(true);
-    declareOverwriting(true);
-    copyHostText(programName, "Default ", sizeof programName - 1);
 }
 
 void MonoEffect::setParam(std::int32_t, float value)
@@ -59,22 +54,6 @@ void MonoEffect::processOverwriting(float** inputs, float** outputs, std::int32_
     }
 }
 
-// Names of 32 characters or more are cut to what the field holds.
-void MonoEffect::renameProgram(char* text)
-{
-    copyHostText(programName, text, sizeof programName - 1);
-}
-
-void MonoEffect::copyProgramName(char* text)
-{
-    copyHostText(text, programName, ProgramNameMax);
-}
-
-void MonoEffect::copyParamUnit(std::int32_t, char* text)
-{
-    copyHostText(text, " dB", ParamTextMax);
-}
-
 void MonoEffect::copyParamValueText(std::int32_t, char* text)
 {
     decibelText(gain, text);
@@ -83,32 +62,4 @@ void MonoEffect::copyParamValueText(std::int32_t, char* text)
 void MonoEffect::copyParamTitle(std::int32_t, char* text)
 {
     copyHostText(text, "Gain ", ParamTextMax);
-}
-
-PlugInt MonoEffect::category()
-{
-    return 1;
-}
-
-bool MonoEffect::copyEffectName(char* text)
-{
-    copyHostText(text, "ZOV Mono", IdentityTextMax);
-    return true;
-}
-
-bool MonoEffect::copyVendorText(char* text)
-{
-    copyHostText(text, "ZOV Audio Effects", IdentityTextMax);
-    return true;
-}
-
-bool MonoEffect::copyProductText(char* text)
-{
-    copyHostText(text, "ZOV Audio Product Mono", IdentityTextMax);
-    return true;
-}
-
-PlugInt MonoEffect::vendorVersion()
-{
-    return 1000;
 }
