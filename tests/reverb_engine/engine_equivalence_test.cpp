@@ -193,3 +193,25 @@ TEST_CASE("processing in place (outputs are the inputs) matches the reference")
         CHECK(firstDifference(a.right, b.right) == -1);
     }
 }
+
+TEST_CASE("pair counts the effect never sets (odd, none, too many) still match the reference")
+{
+    const StereoBuffer material = tenSecondsOfMaterial();
+    StereoBuffer in(30000);
+    std::copy(material.left.begin(), material.left.begin() + 30000, in.left.begin());
+    std::copy(material.right.begin(), material.right.begin() + 30000, in.right.begin());
+    for (const int pairs : {0, 1, 3, 5, 7, 9, 12})
+        for (const SimdKernel kernel : availableKernels()) {
+            CAPTURE(pairs);
+            CAPTURE(kernelName(kernel));
+            auto reference = std::make_unique<ReferenceReverb>();
+            auto engine = std::make_unique<ReverbEngine>();
+            REQUIRE(engine->selectKernel(kernel));
+            applyInitialProgram(*reference, pairs);
+            applyInitialProgram(*engine, pairs);
+            const StereoBuffer expected = runBlocks(*reference, in, 300);
+            const StereoBuffer got = runBlocks(*engine, in, 300);
+            CHECK(firstDifference(got.left, expected.left) == -1);
+            CHECK(firstDifference(got.right, expected.right) == -1);
+        }
+}
