@@ -42,8 +42,8 @@ void CombBank::beginBlock(CombFilter* left, CombFilter* right, int pairs, bool u
         lanes.weight1[lane] = comb ? comb->dampingWeight1.get() : 0.0f;
         lanes.weight2[lane] = comb ? comb->dampingWeight2.get() : 1.0f;
         lanes.feedback[lane] = comb ? comb->feedback.get() : 0.0f;
-        lanes.line[lane] = comb ? comb->buffer : silence + maxChunk;
-        lanes.length[lane] = comb ? comb->length : maxChunk;  // never wraps
+        lanes.line[lane] = comb ? comb->buffer : silence;
+        lanes.length[lane] = comb ? comb->length : maxChunk;
         lanes.index[lane] = 0;
         const float w1 = lanes.weight1[lane];
         const float w2 = lanes.weight2[lane];

@@ -26,8 +26,6 @@ public:
     void endBlock();
 
 private:
-    void placeLanes(int pairs);
-
     SimdKernel current = SimdKernel::Sse2;
     CombKernel dampedKernel = dampedCombsX4;
     CombKernel undampedKernel = undampedCombsX4;
@@ -35,5 +33,5 @@ private:
     int pairCount = 0;
     CombFilter* laneComb[CombLanes::maxLanes] = {};
     CombLanes lanes;
-    float silence[2 * maxChunk] = {};  // the line of unused lanes; never written
+    float silence[maxChunk] = {};  // the line of unused lanes: never wraps, never written
 };

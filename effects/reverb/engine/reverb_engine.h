@@ -78,8 +78,9 @@ public:
     void processAdding(float** inputs, float** outputs, std::int32_t frames);
 
     // The SIMD code the blocks run; AVX2 is chosen when the CPU has it. Both
-    // give the same bits; tests and the bench switch between them. Returns
-    // false (and changes nothing) when the CPU lacks the kernel.
+    // give the same bits; tests and the bench switch between them, never
+    // while a block runs. Returns false (and changes nothing) when the CPU
+    // lacks the kernel.
     bool selectKernel(SimdKernel kernel);
     SimdKernel kernel() const { return bank.kernel(); }
 
