@@ -6,10 +6,12 @@
 #pragma once
 
 #include "toolkit/core/native_handles.h"
+#include "toolkit/core/pixel_rect.h"
 
 #include <cstdint>
 
 class PanelWindow;
+class Widget;
 
 namespace platform {
 
@@ -29,5 +31,31 @@ void destroyPanelWindow(NativeWindow window);
 
 NativeSurface acquireWindowSurface(NativeWindow window);
 void releaseWindowSurface(NativeWindow window, NativeSurface surface);
+
+// A native single-line edit box and the font it shows its text in.
+struct NativeEditBox {
+    NativeWindow window = nullptr;
+    NativeObject font = nullptr;
+};
+
+// A visible edit box over rect (panel coordinates) of the panel's window,
+// text centred, in the toolkit font of fontIndex, holding the keyboard
+// focus. Return or the loss of the keyboard focus ends the edit: the owner's
+// focusLost runs and its panel's focus widget is cleared. Only one edit box
+// may be open at a time.
+NativeEditBox openEditBox(NativeWindow panel, const PixelRect& rect, const char* text, std::int32_t fontIndex,
+                          Widget* owner);
+// Up to size - 1 characters, zero-terminated.
+void readEditBox(const NativeEditBox& box, char* text, std::int32_t size);
+void closeEditBox(const NativeEditBox& box);
+
+// A pop-up menu whose item identifiers are the entry indices; an entry "-"
+// is a separator, and the entry checked (or none, with -1) has a check mark.
+NativeObject createPopupMenu(const char* const* entries, std::int32_t count, std::int32_t checked);
+// Shows the menu with its top-left corner at a point of the panel's window
+// and tracks it with the left button; answers the chosen index, or -1 when
+// the menu closed without a choice. Presses that closed it are not passed on.
+std::int32_t trackPopupMenu(NativeObject menu, NativeWindow panel, PixelPoint at);
+void destroyPopupMenu(NativeObject menu);
 
 } // namespace platform

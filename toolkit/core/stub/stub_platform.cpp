@@ -5,7 +5,9 @@
 #include "toolkit/core/skin_bitmap.h"
 #include "toolkit/core/toolkit_font.h"
 #include "toolkit/core/toolkit_platform.h"
+#include "toolkit/core/panel_window.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -24,6 +26,10 @@ struct StubState {
     std::set<std::string> classes;
     std::int32_t liveSurfaces = 0;
     std::uintptr_t nextHandle = 0x1000;
+    platform::NativeEditBox editBox;
+    Widget* editOwner = nullptr;
+    std::string editText;
+    std::int32_t menuChoice = -1;
 };
 
 StubState& state()
@@ -65,6 +71,10 @@ void reset()
     s.mouseFrame = 0;
     s.mouseReads = 0;
     s.failWindows = false;
+    s.editBox = {};
+    s.editOwner = nullptr;
+    s.editText.clear();
+    s.menuChoice = -1;
 }
 
 std::vector<Event>& log()
@@ -134,6 +144,36 @@ std::int32_t liveSurfaces()
     return state().liveSurfaces;
 }
 
+bool editBoxOpen()
+{
+    return state().editBox.window != nullptr;
+}
+
+std::string editBoxText()
+{
+    return state().editText;
+}
+
+void typeIntoEditBox(const std::string& text)
+{
+    state().editText = text;
+}
+
+void pressReturnInEditBox()
+{
+    Widget* owner = state().editOwner;
+    if (owner == nullptr)
+        return;
+    owner->focusLost();
+    if (owner->parent() != nullptr)
+        owner->parent()->setFocusWidget(nullptr);
+}
+
+void scriptMenuChoice(std::int32_t choice)
+{
+    state().menuChoice = choice;
+}
+
 } // namespace stub
 
 // The platform contract.
@@ -187,6 +227,59 @@ void releaseWindowSurface(NativeWindow, NativeSurface surface)
 {
     --state().liveSurfaces;
     record("surface.release", surface);
+}
+
+NativeEditBox openEditBox(NativeWindow panel, const PixelRect& rect, const char* text, std::int32_t fontIndex,
+                          Widget* owner)
+{
+    StubState& s = state();
+    s.editBox.window = makeHandle();
+    s.editBox.font = makeHandle();
+    s.editOwner = owner;
+    s.editText = text;
+    record("edit.open", panel, rect, {}, fontIndex, text);
+    return s.editBox;
+}
+
+void readEditBox(const NativeEditBox& box, char* text, std::int32_t size)
+{
+    if (size <= 0)
+        return;
+    const std::string typed = box.window == state().editBox.window ? state().editText : std::string();
+    const std::size_t length = std::min(typed.size(), static_cast<std::size_t>(size - 1));
+    typed.copy(text, length);
+    text[length] = '\0';
+}
+
+void closeEditBox(const NativeEditBox& box)
+{
+    StubState& s = state();
+    if (box.window != s.editBox.window)
+        return;
+    record("edit.close", box.window);
+    s.editBox = {};
+    s.editOwner = nullptr;
+}
+
+NativeObject createPopupMenu(const char* const* entries, std::int32_t count, std::int32_t checked)
+{
+    std::string items;
+    for (std::int32_t i = 0; i < count; ++i)
+        items += (i == 0 ? "" : "|") + std::string(entries[i]);
+    NativeObject menu = makeHandle();
+    record("menu.create", nullptr, {}, {}, checked, items.c_str());
+    return menu;
+}
+
+std::int32_t trackPopupMenu(NativeObject, NativeWindow panel, PixelPoint at)
+{
+    record("menu.track", panel, {}, at, state().menuChoice);
+    return state().menuChoice;
+}
+
+void destroyPopupMenu(NativeObject)
+{
+    record("menu.destroy", nullptr);
 }
 
 } // namespace platform

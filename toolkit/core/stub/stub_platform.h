@@ -56,4 +56,15 @@ PanelWindow* panelOf(NativeWindow window);
 // Surfaces acquired from windows and not yet released, plus offscreen ones.
 std::int32_t liveSurfaces();
 
+// The open edit box, if any: what the user typed into it, and the two
+// ways the user ends an edit.
+bool editBoxOpen();
+std::string editBoxText();
+void typeIntoEditBox(const std::string& text);
+void pressReturnInEditBox();
+
+// What the next pop-up menu answers: an entry index, or -1 for a menu
+// closed without a choice. Menus answer -1 until a test says otherwise.
+void scriptMenuChoice(std::int32_t choice);
+
 } // namespace stub
