@@ -8,6 +8,7 @@
 template <typename T>
 class RelaxedValue {
 public:
+    static_assert(sizeof(T) <= 4, "values that cross threads are 32 bits or smaller");
     static_assert(std::atomic<T>::is_always_lock_free, "values that cross threads must be lock-free");
 
     constexpr RelaxedValue(T initial = T{}) noexcept : value(initial) {}

@@ -3,7 +3,7 @@
 // written by the thread that changes a setting and read by the audio thread.
 #pragma once
 
-#include "effects/reverb/engine/relaxed_atomic.h"
+#include "framework/relaxed_value.h"
 
 #include <cstdint>
 
@@ -18,10 +18,10 @@ public:
     // One sample: returns the (flushed) delayed sample, not the filter store.
     float process(float input);
 
-    RelaxedAtomic<float> feedback{0.0f};
+    RelaxedValue<float> feedback{0.0f};
     float filterStore = 0.0f;
-    RelaxedAtomic<float> dampingWeight1{0.0f};
-    RelaxedAtomic<float> dampingWeight2{1.0f};
+    RelaxedValue<float> dampingWeight1{0.0f};
+    RelaxedValue<float> dampingWeight2{1.0f};
     float* buffer = nullptr;
     std::int32_t length = 0;
     std::int32_t index = 0;

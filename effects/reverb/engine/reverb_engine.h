@@ -15,7 +15,7 @@
 //
 // Threads. The block operations run on the audio thread; setters and the
 // public settings below are written by the host's or the editor's thread.
-// Every value that crosses threads is a RelaxedAtomic (a lock-free 32-bit or
+// Every value that crosses threads is a RelaxedValue (a lock-free 32-bit or
 // smaller std::atomic used with relaxed order): assign to it and read it
 // like a plain field. The audio thread takes a copy of every setting once at
 // the start of each block - the combs' feedback and damping, the high-pass
@@ -41,7 +41,7 @@
 #include "effects/reverb/engine/chunk_length.h"
 #include "effects/reverb/engine/comb_filter.h"
 #include "effects/reverb/engine/cpu_features.h"
-#include "effects/reverb/engine/relaxed_atomic.h"
+#include "framework/relaxed_value.h"
 #include "effects/reverb/engine/tank_lengths.h"
 #include "effects/reverb/engine/wet_chain.h"
 
@@ -85,30 +85,30 @@ public:
     SimdKernel kernel() const { return bank.kernel(); }
 
     // Settings written by the effect from any thread.
-    RelaxedAtomic<std::uint16_t> preDelayLength{0};  // samples, 0 acts as 1, at most 4410
-    RelaxedAtomic<float> highPassAmount{0.5f};
-    RelaxedAtomic<float> lowPassAmount{0.5f};
-    RelaxedAtomic<float> gateThreshold{0.0f};
-    RelaxedAtomic<float> gateReleaseStep{0.0f};
-    RelaxedAtomic<float> gateAttackStep{0.0f};
-    RelaxedAtomic<std::uint16_t> gateHoldLength{0};
-    RelaxedAtomic<bool> gateEnabled{false};
-    RelaxedAtomic<std::uint8_t> combCount{10};  // pairs run: 4, 6, 8 or 10
-    RelaxedAtomic<std::uint8_t> panorama{20};   // wet balance 0..40, centre 20
+    RelaxedValue<std::uint16_t> preDelayLength{0};  // samples, 0 acts as 1, at most 4410
+    RelaxedValue<float> highPassAmount{0.5f};
+    RelaxedValue<float> lowPassAmount{0.5f};
+    RelaxedValue<float> gateThreshold{0.0f};
+    RelaxedValue<float> gateReleaseStep{0.0f};
+    RelaxedValue<float> gateAttackStep{0.0f};
+    RelaxedValue<std::uint16_t> gateHoldLength{0};
+    RelaxedValue<bool> gateEnabled{false};
+    RelaxedValue<std::uint8_t> combCount{10};  // pairs run: 4, 6, 8 or 10
+    RelaxedValue<std::uint8_t> panorama{20};   // wet balance 0..40, centre 20
     // Output peaks: written by the audio thread, read and zeroed by the editor.
-    RelaxedAtomic<float> peakLeft{0.0f};
-    RelaxedAtomic<float> peakRight{0.0f};
-    RelaxedAtomic<bool> muted{false};
+    RelaxedValue<float> peakLeft{0.0f};
+    RelaxedValue<float> peakRight{0.0f};
+    RelaxedValue<bool> muted{false};
 
     // Kept by the setters above; read them, write them only through the setters.
-    RelaxedAtomic<float> inputGain{0.015f};
-    RelaxedAtomic<float> roomSize{0.0f};
-    RelaxedAtomic<float> effectiveFeedback{0.0f};
-    RelaxedAtomic<float> damping{0.0f};
-    RelaxedAtomic<float> effectiveDamping{0.0f};
-    RelaxedAtomic<float> wetGain{0.0f};
-    RelaxedAtomic<float> dryGain{0.0f};
-    RelaxedAtomic<float> tailHoldMode{0.0f};
+    RelaxedValue<float> inputGain{0.015f};
+    RelaxedValue<float> roomSize{0.0f};
+    RelaxedValue<float> effectiveFeedback{0.0f};
+    RelaxedValue<float> damping{0.0f};
+    RelaxedValue<float> effectiveDamping{0.0f};
+    RelaxedValue<float> wetGain{0.0f};
+    RelaxedValue<float> dryGain{0.0f};
+    RelaxedValue<float> tailHoldMode{0.0f};
 
     // State of the audio thread; look at it only between blocks.
     std::uint16_t preDelayIndex = 0;
