@@ -18,7 +18,7 @@ public:
     void copyParamTitle(std::int32_t index, char* text) override;
 
 private:
-    // Written by the host's parameter thread, read per sample by the audio thread.
+    // Written by the host's parameter thread, read once a block by the audio thread.
     RelaxedValue<float> leftGain{1.0f};
     RelaxedValue<float> rightGain{1.0f};
 };

@@ -28,14 +28,18 @@ inline float monoSample(float left, float right, float gain)
 
 } // namespace
 
+// The gain is read once a block: another thread's change is not ordered
+// against this loop, so the next block is as soon as a per-sample read may
+// see it, and the loop vectorises.
 void MonoEffect::processAdding(float** inputs, float** outputs, std::int32_t frames)
 {
     const float* inLeft = inputs[0];
     const float* inRight = inputs[1];
     float* outLeft = outputs[0];
     float* outRight = outputs[1];
+    const float g = gain;
     for (std::int32_t i = 0; i < frames; ++i) {
-        const float m = monoSample(inLeft[i], inRight[i], gain.get());
+        const float m = monoSample(inLeft[i], inRight[i], g);
         outLeft[i] = outLeft[i] + m;
         outRight[i] = outRight[i] + m;
     }
@@ -47,8 +51,9 @@ void MonoEffect::processOverwriting(float** inputs, float** outputs, std::int32_
     const float* inRight = inputs[1];
     float* outLeft = outputs[0];
     float* outRight = outputs[1];
+    const float g = gain;
     for (std::int32_t i = 0; i < frames; ++i) {
-        const float m = monoSample(inLeft[i], inRight[i], gain.get());
+        const float m = monoSample(inLeft[i], inRight[i], g);
         outLeft[i] = m;
         outRight[i] = m;
     }

@@ -18,6 +18,6 @@ public:
     void copyParamTitle(std::int32_t index, char* text) override;
 
 private:
-    // Written by the host's parameter thread, read per sample by the audio thread.
+    // Written by the host's parameter thread, read once a block by the audio thread.
     RelaxedValue<float> gain{1.0f};
 };
