@@ -9,3 +9,4 @@ scripts/install-tools.sh
 scripts/build-all.sh
 scripts/demo.sh
 scripts/with-display.sh scripts/screenshot-reverb.sh
+scripts/with-display.sh scripts/screenshot-corvelan.sh
