@@ -32,6 +32,18 @@ T* place(PanelWindow* panel, T* control)
     return control;
 }
 
+// A caption: a text field that cannot be edited, whose box is the part of
+// the panel's background under it, so only its text shows.
+void caption(PanelWindow* panel, const PixelRect& rect, const char* text)
+{
+    auto* label = new TextField(rect, nullptr, 0, text, panel->background(), 0);
+    label->setTextOffset(rect.topLeft());
+    label->setFontIndex(4);
+    label->setFontColour({170, 178, 196});
+    label->setEnabled(false);
+    panel->addWidget(label);
+}
+
 } // namespace
 
 GalleryHost& GalleryHost::instance()
@@ -157,6 +169,29 @@ std::int32_t GalleryEditor::openWindow(void* parent)
     decibels->setFontIndex(0);
     decibels->setMinimum(-60.0f);
     decibels->setValue(-6.0f);
+
+    const struct {
+        PixelRect rect;
+        const char* text;
+    } captions[] = {
+        {{10, 31, 90, 43}, "value display"},
+        {{100, 31, 190, 43}, "text field"},
+        {{200, 31, 290, 43}, "choice menu"},
+        {{296, 31, 342, 43}, "digits"},
+        {{6, 84, 54, 96}, "latch"},
+        {{60, 84, 120, 96}, "three-way"},
+        {{126, 84, 168, 96}, "toggle"},
+        {{168, 84, 228, 96}, "momentary"},
+        {{228, 84, 266, 96}, "frames"},
+        {{268, 84, 304, 96}, "view"},
+        {{6, 172, 62, 184}, "knob"},
+        {{62, 172, 118, 184}, "filmstrip"},
+        {{118, 172, 214, 184}, "step switches"},
+        {{240, 206, 290, 218}, "meter"},
+        {{250, 155, 350, 167}, "sunken, shadow"},
+    };
+    for (const auto& c : captions)
+        caption(panel, c.rect, c.text);
     return 1;
 }
 

@@ -20,7 +20,7 @@ MomentaryButton::~MomentaryButton()
 
 void MomentaryButton::draw(Painter& painter)
 {
-    const bool on = value > 0.0f; // the value held within 0 .. 1
+    const bool on = value > 0.0f; // held within 0 .. 1, any value above 0 is on
     drawFilmstripFrame(filmstrip, painter, rectangle, offset, frameHeight, on ? 1 : 0);
     lastDrawnValue = value;
 }
