@@ -5,6 +5,7 @@
 #include "framework/module_state.h"
 #include "gallery_artwork.h"
 #include "tests/gui_support/host_window.h"
+#include "tests/gui_support/resource_census.h"
 #include "tests/gui_support/window_pixels.h"
 #include "tests/toolkit_controls/gallery_panel.h"
 #include "toolkit/core/panel_window.h"
@@ -377,4 +378,34 @@ TEST_CASE("toolkit gallery: a click starts the animation, ticks step it, a secon
     CHECK(gallery.editor->animation->getValue() == 0.0f);
     gallery.check({{245, 65, AnimationFrame[0]}});
     CHECK(gallery.reports(TagAnimation).size() == 1);
+}
+
+TEST_CASE("toolkit gallery: opening, editing, choosing and closing leave no GDI object or window behind")
+{
+    // One round first, so that what Wine makes on first use is not counted.
+    const auto round = [](int menuEntry) {
+        OpenGallery gallery;
+        gallery.press(120, 20);
+        HWND edit = editBoxOf(gallery.panel());
+        REQUIRE(edit != nullptr);
+        SendMessageA(edit, WM_CHAR, 'x', 1);
+        SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+        POINT origin{0, 0};
+        ClientToScreen(gallery.panel(), &origin);
+        MenuClick click{menuEntry, {origin.x + 330, origin.y + 210}, {}, CLR_INVALID, gallery.host->handle()};
+        click.start();
+        gallery.press(240, 20);
+        click.finish();
+        gallery.press(30, 60);
+        gallery.press(34, 124, {[&] { pointerTo(gallery.panel(), 54, 144); }});
+        gallery.idle();
+    };
+    round(0);
+    const ResourceCount before = countResources();
+    round(3);
+    round(-1);
+    const ResourceCount after = countResources();
+    CAPTURE(newGdiObjects(before, after));
+    CHECK(after.gdiObjects == before.gdiObjects);
+    CHECK(after.windows == before.windows);
 }
