@@ -54,6 +54,33 @@ void leftButton(bool down)
     sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
 }
 
+// Keys as typed: each character as a Unicode key press and release, which
+// the edit control turns into WM_CHAR; a virtual key likewise.
+void typeText(const std::string& text)
+{
+    for (char c : text) {
+        INPUT input[2] = {};
+        for (INPUT& key : input) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = static_cast<WORD>(c);
+            key.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+    }
+}
+
+void typeKey(WORD virtualKey)
+{
+    INPUT input[2] = {};
+    for (INPUT& key : input) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = virtualKey;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 struct Pixel {
     int x, y;
     COLORREF colour;
@@ -285,6 +312,29 @@ TEST_CASE("toolkit gallery: text field edited in its edit box, ended by Return a
     CHECK_FALSE(IsWindow(edit));
     CHECK(gallery.reports(TagText).size() == 1);
     CHECK(gallery.editor->panelWindow()->focusWidget() == nullptr);
+}
+
+TEST_CASE("toolkit gallery: text field typed into with real keys and ended by Return")
+{
+    OpenGallery gallery;
+    gallery.press(120, 20);
+    HWND edit = editBoxOf(gallery.panel());
+    REQUIRE(edit != nullptr);
+    CHECK(GetFocus() == edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    typeText("Plate");
+    pumpUntil(
+        [edit] {
+            char typed[16] = {};
+            GetWindowTextA(edit, typed, sizeof typed);
+            return std::string(typed) == "Plate";
+        },
+        1000);
+    typeKey(VK_RETURN);
+    pumpUntil([edit] { return !IsWindow(edit); }, 1000);
+    CHECK_FALSE(IsWindow(edit));
+    CHECK(std::string(gallery.editor->text->currentText()) == "Plate");
+    CHECK(gallery.reports(TagText).size() == 1);
 }
 
 TEST_CASE("toolkit gallery: choice menu chosen from its pop-up, and closed without a choice")
