@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   doctest-dev libstb-dev
   wine wine64 xvfb xauth fonts-liberation
-  imagemagick
+  imagemagick python3
 )
 
 missing=()
