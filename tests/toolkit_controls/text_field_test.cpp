@@ -189,3 +189,16 @@ TEST_CASE_FIXTURE(NameField, "text field: a panel going away while it edits ends
     REQUIRE(listener.calls.size() == 1);
     CHECK(listener.calls[0].tag == 4);
 }
+
+TEST_CASE_FIXTURE(ToolkitFixture, "text field: a panel without a window opens no edit box")
+{
+    stub::failWindowCreation(true);
+    RecordingListener listener;
+    Owned<PanelWindow> panel = makeBarePanel();
+    auto* field = new TextField({20, 30, 120, 50}, &listener, 4, "Hall", nullptr, 0);
+    panel->addWidget(field);
+    stub::scriptMouse({{{30, 40}, MouseLeft}});
+    panel->pressWith(reinterpret_cast<NativeSurface>(0x600), PixelPoint{30, 40});
+    CHECK_FALSE(field->isEditing());
+    CHECK(stub::events("edit.open").empty());
+}

@@ -23,8 +23,8 @@ public:
     // Opens the menu and waits for it to close.
     void focusGained() override;
 
-    // Inserts at position (a negative position, or one past the end,
-    // appends); false when the menu is full.
+    // Inserts at position; a negative position, or one at or past the
+    // end, appends. False when the menu is full.
     virtual bool addEntry(const char* text, std::int32_t position = -1);
     // The current index, or -1; its text is copied into a 256-byte buffer if one is given.
     virtual std::int32_t getCurrent(char* buffer = nullptr) const;
