@@ -5,12 +5,13 @@
 #
 # check_plughost(ARGS arg... EXIT code
 #                [STDOUT line...]   each must appear as a whole output line
+#                [STDOUT_MATCHES regex...]  each must match a whole output line
 #                [STDERR line...]   the whole of stderr; empty when not given
 #                [OUTPUT file [SAME_AS file] [SHA256 hash] [CHANNELS n]])
 # A failing run (EXIT not 0) must leave neither OUTPUT nor its temporary file.
 # Every mismatch is reported; the script fails at the end.
 function(check_plughost)
-  cmake_parse_arguments(C "" "EXIT;OUTPUT;SAME_AS;SHA256;CHANNELS" "ARGS;STDOUT;STDERR" ${ARGN})
+  cmake_parse_arguments(C "" "EXIT;OUTPUT;SAME_AS;SHA256;CHANNELS" "ARGS;STDOUT;STDOUT_MATCHES;STDERR" ${ARGN})
   if(C_OUTPUT)
     file(REMOVE "${WORK}/${C_OUTPUT}")
   endif()
@@ -26,6 +27,11 @@ function(check_plughost)
     string(FIND "\n${out}" "\n${line}\n" at)
     if(at EQUAL -1)
       list(APPEND failures "no output line: ${line}")
+    endif()
+  endforeach()
+  foreach(pattern IN LISTS C_STDOUT_MATCHES)
+    if(NOT "\n${out}" MATCHES "\n${pattern}\n")
+      list(APPEND failures "no output line matches: ${pattern}")
     endif()
   endforeach()
   set(expected_err "")
@@ -79,4 +85,11 @@ function(check_plughost)
     message("--- plughost ${shown}\n--- stdout:\n${out}--- stderr:\n${err}---")
     message(SEND_ERROR "plughost ${shown}\n  ${report}")
   endif()
+endfunction()
+
+# summary_pattern(VAR text): a STDOUT_MATCHES pattern for a render's summary
+# line, "text, took S s, Fx realtime", whatever the time taken.
+function(summary_pattern var text)
+  string(REGEX REPLACE "([][+.*()^$?|\\])" "\\\\\\1" escaped "${text}")
+  set(${var} "${escaped}, took [0-9]+\\.[0-9][0-9][0-9] s, [0-9]+\\.[0-9]x realtime" PARENT_SCOPE)
 endfunction()

@@ -13,11 +13,14 @@ struct HelpRequest {};
 
 struct InfoOptions {
     std::string plugin;
+    bool json = false;
 };
 
+// --param INDEX=VALUE or NAME=VALUE; name is empty for the index form.
 struct ParamSetting {
     std::int32_t index;
     float value;
+    std::string name;
 };
 
 struct ProcessOptions {
@@ -28,9 +31,34 @@ struct ProcessOptions {
     std::vector<ParamSetting> params; // applied in the order given
     std::int32_t blockSize = 512;
     bool adding = false;
+    std::optional<double> tailSeconds; // unset: until the output goes quiet
+    bool quiet = false;
 };
 
-using Command = std::variant<HelpRequest, InfoOptions, ProcessOptions>;
+struct PresetsOptions {
+    std::string plugin;
+    std::string input;
+    std::string outputFolder;
+    std::int32_t blockSize = 512;
+    std::optional<double> tailSeconds;
+    bool quiet = false;
+};
+
+struct BenchOptions {
+    std::string plugin;
+    std::int32_t blockSize = 512;
+    double seconds = 2.0; // of audio per run
+    std::int32_t runs = 5;
+};
+
+struct EditorOptions {
+    std::string plugin;
+    std::string screenshot;
+    std::int32_t afterMilliseconds = 500;
+    std::optional<std::int32_t> program;
+};
+
+using Command = std::variant<HelpRequest, InfoOptions, ProcessOptions, PresetsOptions, BenchOptions, EditorOptions>;
 
 // A command line plughost cannot run: the problem, and the usage lines that
 // show how it should look (exit code 2).

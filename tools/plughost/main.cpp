@@ -1,9 +1,12 @@
 // plughost: our own command-line host for plug-ins of the effect-record
 // interface. Exit codes: 0 done, 1 the run failed, 2 the command line is wrong.
+#include "tools/plughost/bench_command.h"
 #include "tools/plughost/command_line.h"
+#include "tools/plughost/editor_command.h"
 #include "tools/plughost/host_error.h"
 #include "tools/plughost/info_command.h"
 #include "tools/plughost/os_process.h"
+#include "tools/plughost/presets_command.h"
 #include "tools/plughost/process_command.h"
 
 #include <iostream>
@@ -24,7 +27,22 @@ struct CommandRunner {
     }
     int operator()(const ProcessOptions& options) const
     {
-        runProcess(options, std::cout);
+        runProcess(options, std::cout, std::cerr, stderrIsTerminal());
+        return 0;
+    }
+    int operator()(const PresetsOptions& options) const
+    {
+        runPresets(options, std::cout, std::cerr, stderrIsTerminal());
+        return 0;
+    }
+    int operator()(const BenchOptions& options) const
+    {
+        runBench(options, std::cout);
+        return 0;
+    }
+    int operator()(const EditorOptions& options) const
+    {
+        runEditor(options, std::cout);
         return 0;
     }
 };

@@ -7,3 +7,6 @@
 void prepareProcess();
 
 long currentProcessId();
+
+// Whether stderr is a terminal, where a progress bar may be drawn.
+bool stderrIsTerminal();

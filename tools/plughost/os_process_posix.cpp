@@ -10,3 +10,8 @@ long currentProcessId()
 {
     return static_cast<long>(getpid());
 }
+
+bool stderrIsTerminal()
+{
+    return isatty(STDERR_FILENO) != 0;
+}

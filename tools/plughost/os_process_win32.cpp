@@ -17,3 +17,8 @@ long currentProcessId()
 {
     return static_cast<long>(GetCurrentProcessId());
 }
+
+bool stderrIsTerminal()
+{
+    return _isatty(_fileno(stderr)) != 0;
+}
