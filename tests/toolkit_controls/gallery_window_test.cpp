@@ -459,3 +459,20 @@ TEST_CASE("toolkit gallery: opening, editing, choosing and closing leave no GDI 
     CHECK(after.gdiObjects == before.gdiObjects);
     CHECK(after.windows == before.windows);
 }
+
+TEST_CASE("toolkit gallery: the host destroying its window while the text field edits keeps the typed text")
+{
+    OpenGallery gallery;
+    gallery.press(120, 20);
+    HWND edit = editBoxOf(gallery.panel());
+    REQUIRE(edit != nullptr);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (char c : std::string("Room"))
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+    gallery.host->destroy();
+    pumpPending();
+    CHECK_FALSE(IsWindow(edit));
+    CHECK(std::string(gallery.editor->text->currentText()) == "Room");
+    CHECK(gallery.reports(TagText).size() == 1);
+    CHECK_FALSE(gallery.editor->text->isEditing());
+}

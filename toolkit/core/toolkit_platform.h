@@ -45,7 +45,8 @@ struct NativeEditBox {
 // may be open at a time.
 NativeEditBox openEditBox(NativeWindow panel, const PixelRect& rect, const char* text, std::int32_t fontIndex,
                           Widget* owner);
-// Up to size - 1 characters, zero-terminated.
+// Up to size - 1 characters, zero-terminated; a box already gone (its
+// window destroyed with the host's) leaves the buffer as it was.
 void readEditBox(const NativeEditBox& box, char* text, std::int32_t size);
 void closeEditBox(const NativeEditBox& box);
 

@@ -243,9 +243,9 @@ NativeEditBox openEditBox(NativeWindow panel, const PixelRect& rect, const char*
 
 void readEditBox(const NativeEditBox& box, char* text, std::int32_t size)
 {
-    if (size <= 0)
+    if (size <= 0 || box.window == nullptr || box.window != state().editBox.window)
         return;
-    const std::string typed = box.window == state().editBox.window ? state().editText : std::string();
+    const std::string& typed = state().editText;
     const std::size_t length = std::min(typed.size(), static_cast<std::size_t>(size - 1));
     typed.copy(text, length);
     text[length] = '\0';

@@ -73,11 +73,11 @@ NativeEditBox openEditBox(NativeWindow panel, const PixelRect& rect, const char*
 
 void readEditBox(const NativeEditBox& box, char* text, std::int32_t size)
 {
-    if (size <= 0)
+    HWND window = static_cast<HWND>(box.window);
+    if (size <= 0 || window == nullptr || !IsWindow(window))
         return;
     text[0] = '\0';
-    if (box.window != nullptr)
-        GetWindowTextA(static_cast<HWND>(box.window), text, size);
+    GetWindowTextA(window, text, size);
 }
 
 void closeEditBox(const NativeEditBox& box)
