@@ -17,7 +17,7 @@ const char* const PresetsUsage =
     "usage: plughost presets PLUGIN IN.wav OUTDIR [--tail SECONDS] [--block FRAMES] [--quiet]\n";
 const char* const BenchUsage = "usage: plughost bench PLUGIN [--block FRAMES] [--seconds S] [--runs N]\n";
 const char* const EditorUsage =
-    "usage: plughost editor PLUGIN --screenshot FILE.png [--after MS] [--program N]\n";
+    "usage: plughost editor PLUGIN [--screenshot FILE.png] [--after MS] [--program N]\n";
 
 ProcessOptions process(const Words& words)
 {
@@ -99,13 +99,16 @@ TEST_CASE("command_line: presets, bench and editor")
     const auto editor = std::get<EditorOptions>(parseCommandLine({"editor", "p.dll", "--screenshot", "a.png"}));
     CHECK(editor.plugin == "p.dll");
     CHECK(editor.screenshot == "a.png");
-    CHECK(editor.afterMilliseconds == 500);
+    CHECK_FALSE(editor.afterMilliseconds.has_value());
     CHECK_FALSE(editor.program.has_value());
     const auto later = std::get<EditorOptions>(
         parseCommandLine({"editor", "p.dll", "--screenshot=b.png", "--after", "0", "--program", "14"}));
     CHECK(later.screenshot == "b.png");
     CHECK(later.afterMilliseconds == 0);
     CHECK(later.program == 14);
+    const auto open = std::get<EditorOptions>(parseCommandLine({"editor", "p.dll"}));
+    CHECK(open.screenshot.empty());
+    CHECK_FALSE(open.afterMilliseconds.has_value());
 }
 
 TEST_CASE("command_line: what it refuses, with the problem and the usage")
@@ -149,7 +152,6 @@ TEST_CASE("command_line: what it refuses, with the problem and the usage")
         {{"bench"}, "bench needs PLUGIN", BenchUsage},
         {{"bench", "p.so", "--runs", "0"}, "--runs needs a whole number from 1 to 1000, not '0'", BenchUsage},
         {{"bench", "p.so", "--seconds", "0"}, "--seconds needs at least 0.001, not '0'", BenchUsage},
-        {{"editor", "p.dll"}, "editor needs --screenshot FILE.png", EditorUsage},
         {{"editor", "--screenshot", "a.png"}, "editor needs PLUGIN", EditorUsage},
         {{"editor", "p.dll", "--screenshot", "a.png", "--after", "-5"},
          "--after needs a whole number from 0 to 600000, not '-5'", EditorUsage},

@@ -15,7 +15,7 @@ const char* const ProcessUsage = "plughost process PLUGIN IN.wav OUT.wav [--prog
                                  "[--tail SECONDS] [--block FRAMES] [--adding] [--quiet]";
 const char* const PresetsUsage = "plughost presets PLUGIN IN.wav OUTDIR [--tail SECONDS] [--block FRAMES] [--quiet]";
 const char* const BenchUsage = "plughost bench PLUGIN [--block FRAMES] [--seconds S] [--runs N]";
-const char* const EditorUsage = "plughost editor PLUGIN --screenshot FILE.png [--after MS] [--program N]";
+const char* const EditorUsage = "plughost editor PLUGIN [--screenshot FILE.png] [--after MS] [--program N]";
 
 std::string usageLine(const char* usage)
 {
@@ -176,8 +176,6 @@ EditorOptions parseEditor(const std::vector<std::string>& arguments)
     parser.valued("--after", [&](const std::string& v) { options.afterMilliseconds = parser.count("--after", v, 0, 600000); });
     parser.valued("--program", [&](const std::string& v) { options.program = parser.count("--program", v, 0, INT32_MAX); });
     options.plugin = parser.run("editor needs PLUGIN", 1)[0];
-    if (options.screenshot.empty())
-        throw parser.error("editor needs --screenshot FILE.png");
     return options;
 }
 

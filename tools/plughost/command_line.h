@@ -53,8 +53,8 @@ struct BenchOptions {
 
 struct EditorOptions {
     std::string plugin;
-    std::string screenshot;
-    std::int32_t afterMilliseconds = 500;
+    std::string screenshot; // empty: no picture, the window stays until closed
+    std::optional<std::int32_t> afterMilliseconds; // unset: 500 for a picture, else until closed
     std::optional<std::int32_t> program;
 };
 

@@ -7,11 +7,13 @@
 #include "tools/plughost/png_encoder.h"
 
 #include <algorithm>
+#include <optional>
 #include <filesystem>
 
 namespace {
 
 constexpr DWORD IdleMilliseconds = 20;
+constexpr std::int32_t PictureDelayMilliseconds = 500;
 
 // The editor opened on the window for as long as this lives.
 class OpenEditor {
@@ -34,17 +36,19 @@ private:
     bool opened = false;
 };
 
-// Idle calls and messages for the given time, as a host's UI thread gives.
-void runFor(HostedEffect& effect, DWORD milliseconds)
+// Idle calls and messages, as a host's UI thread gives, for the given time
+// (none: no limit) or until the window is asked to close.
+void runFor(HostedEffect& effect, const EditorWindow& window, std::optional<std::int32_t> limit)
 {
     const DWORD start = GetTickCount();
     for (;;) {
         pumpPendingMessages();
         effect.dispatch(OpEditorIdle);
         const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= milliseconds)
+        if (window.closeAsked() || (limit && elapsed >= static_cast<DWORD>(*limit)))
             break;
-        const DWORD wait = std::min<DWORD>(IdleMilliseconds, milliseconds - elapsed);
+        const DWORD wait = limit ? std::min<DWORD>(IdleMilliseconds, static_cast<DWORD>(*limit) - elapsed)
+                                 : IdleMilliseconds;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
     }
     pumpPendingMessages();
@@ -79,15 +83,23 @@ void runEditor(const EditorOptions& options, std::ostream& out)
     int shotHeight = 0;
     {
         const std::string title = "plughost: " + std::filesystem::path(options.plugin).filename().string();
-        EditorWindow window(width, height, title);
+        const bool picture = !options.screenshot.empty();
+        EditorWindow window(width, height, title, !picture);
         if (window.handle() == nullptr)
             throw HostError("cannot make a window for the editor");
         OpenEditor editor(effect, window.handle());
         if (!editor.isOpen())
             throw HostError(plugin + "'s editor did not open");
-        runFor(effect, static_cast<DWORD>(options.afterMilliseconds));
-        rgb = window.captureRgb(shotWidth, shotHeight);
+        if (!picture && !options.afterMilliseconds)
+            out << "editor of " << plugin << " open; close its window to end\n" << std::flush;
+        runFor(effect, window,
+               picture ? std::optional<std::int32_t>(options.afterMilliseconds.value_or(PictureDelayMilliseconds))
+                       : options.afterMilliseconds);
+        if (picture)
+            rgb = window.captureRgb(shotWidth, shotHeight);
     }
+    if (options.screenshot.empty())
+        return;
     const std::vector<unsigned char> png = encodePng(shotWidth, shotHeight, rgb);
     if (png.empty())
         throw HostError("cannot take a picture of the editor");

@@ -5,13 +5,13 @@ namespace {
 const char* const WindowClassName = "PlughostEditorWindow";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-void registerWindowClass()
+void registerWindowClass(WNDPROC procedure)
 {
     static bool registered = false;
     if (registered)
         return;
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -30,15 +30,30 @@ void pumpPendingMessages()
     }
 }
 
-EditorWindow::EditorWindow(int width, int height, const std::string& title)
+LRESULT CALLBACK EditorWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    registerWindowClass();
+    if (message == WM_CLOSE) {
+        auto* self = reinterpret_cast<EditorWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self != nullptr)
+            self->closing = true;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+EditorWindow::EditorWindow(int width, int height, const std::string& title, bool activate)
+{
+    registerWindowClass(windowProcedure);
     RECT frame = {0, 0, width, height};
     AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
     window = CreateWindowExA(0, WindowClassName, title.c_str(), WindowStyle, 0, 0, frame.right - frame.left,
                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (window != nullptr) {
-        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        if (activate)
+            ShowWindow(window, SW_SHOWNORMAL);
+        else
+            SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         UpdateWindow(window);
     }
     pumpPendingMessages();
@@ -51,8 +66,10 @@ EditorWindow::~EditorWindow()
 
 void EditorWindow::destroy()
 {
-    if (window != nullptr)
+    if (window != nullptr) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         DestroyWindow(window);
+    }
     window = nullptr;
     pumpPendingMessages();
 }

@@ -11,7 +11,7 @@ check_plughost(ARGS EXIT 2 STDERR
   "       plughost process PLUGIN IN.wav OUT.wav [--program N] [--param NAME|INDEX=VALUE]... [--tail SECONDS] [--block FRAMES] [--adding] [--quiet]"
   "       plughost presets PLUGIN IN.wav OUTDIR [--tail SECONDS] [--block FRAMES] [--quiet]"
   "       plughost bench PLUGIN [--block FRAMES] [--seconds S] [--runs N]"
-  "       plughost editor PLUGIN --screenshot FILE.png [--after MS] [--program N]")
+  "       plughost editor PLUGIN [--screenshot FILE.png] [--after MS] [--program N]")
 check_plughost(ARGS help EXIT 0 STDOUT
   "usage: plughost info PLUGIN [--json]")
 check_plughost(ARGS process "${PLUGIN}" stereo_float.wav EXIT 2 STDERR

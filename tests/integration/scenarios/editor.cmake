@@ -1,6 +1,7 @@
 # plughost editor: in the Windows build it opens each panel in a window of
-# its own and saves a PNG of the panel's size; a plug-in without an editor
-# is refused. The native build says the command is Windows-only.
+# its own and saves a PNG of the panel's size, or keeps the window open for a
+# while; a plug-in without an editor is refused. The native build says the
+# command is Windows-only.
 include(${CMAKE_CURRENT_LIST_DIR}/../plughost_check.cmake)
 
 # Width and height from a PNG's IHDR chunk.
@@ -33,6 +34,8 @@ if(TARGET_WINDOWS)
       endif()
     endif()
   endforeach()
+  # Without a picture the window stays for --after MS (or until closed).
+  check_plughost(ARGS editor "${PANNER}" --after 200 EXIT 0)
   check_plughost(ARGS editor "${GAIN}" --screenshot refused.png EXIT 1 OUTPUT refused.png STDERR
     "plughost: '${GAIN}' has no editor")
   check_plughost(ARGS editor "${REVERB}" --screenshot refused.png --program 25 EXIT 1 OUTPUT refused.png STDERR
