@@ -94,7 +94,8 @@ TEST_CASE("tail_rule: the 30 s cap holds for a tail that never falls silent")
     } cases[] = {{44100, 512}, {22050, 1000}, {8000, 7}};
     for (const auto& c : cases) {
         CAPTURE(c.rate);
-        const TailRun run = runTail(TailRule::untilQuiet(c.rate), c.blockSize, 1, [](std::size_t, int) { return 0.5f; });
+        const auto loud = [](std::size_t, int) { return 0.5f; };
+        const TailRun run = runTail(TailRule::untilQuiet(c.rate), c.blockSize, 1, loud);
         CHECK(run.rendered == 30 * c.rate);
         CHECK(run.kept == 30 * c.rate);
     }
@@ -112,8 +113,10 @@ TEST_CASE("tail_rule: a fixed tail is exactly as long as asked, whatever it hold
     } cases[] = {{0.0, 44100, 0}, {0.5, 44100, 22050}, {1.0, 22050, 22050}, {0.00001, 44100, 0}, {2.5, 96000, 240000}};
     for (const auto& c : cases) {
         CAPTURE(c.seconds);
-        const TailRun silent = runTail(TailRule::fixed(c.seconds, c.rate), 512, 2, [](std::size_t, int) { return 0.0f; });
-        const TailRun loud = runTail(TailRule::fixed(c.seconds, c.rate), 100, 2, [](std::size_t, int) { return 1.0f; });
+        const auto zero = [](std::size_t, int) { return 0.0f; };
+        const auto full = [](std::size_t, int) { return 1.0f; };
+        const TailRun silent = runTail(TailRule::fixed(c.seconds, c.rate), 512, 2, zero);
+        const TailRun loud = runTail(TailRule::fixed(c.seconds, c.rate), 100, 2, full);
         CHECK(silent.rendered == c.frames);
         CHECK(silent.kept == c.frames);
         CHECK(loud.kept == c.frames);

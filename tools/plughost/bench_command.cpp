@@ -34,8 +34,9 @@ struct Entry {
 double timedRun(HostedEffect& effect, bool adding, std::int32_t blockSize, std::size_t frames)
 {
     const EffectRecord& record = effect.record();
-    std::vector<std::vector<float>> inputs(static_cast<std::size_t>(record.inputCount), std::vector<float>(blockSize));
-    std::vector<std::vector<float>> outputs(static_cast<std::size_t>(record.outputCount), std::vector<float>(blockSize));
+    const std::vector<float> block(static_cast<std::size_t>(blockSize));
+    std::vector<std::vector<float>> inputs(static_cast<std::size_t>(record.inputCount), block);
+    std::vector<std::vector<float>> outputs(static_cast<std::size_t>(record.outputCount), block);
     std::vector<float*> in, out;
     for (auto& channel : inputs)
         in.push_back(channel.data());

@@ -126,9 +126,13 @@ ProcessOptions parseProcess(const std::vector<std::string>& arguments)
 {
     ProcessOptions options;
     WordParser parser(arguments, ProcessUsage);
-    parser.valued("--program", [&](const std::string& v) { options.program = parser.count("--program", v, 0, INT32_MAX); });
+    parser.valued("--program", [&](const std::string& v) {
+        options.program = parser.count("--program", v, 0, INT32_MAX);
+    });
     parser.valued("--param", [&](const std::string& v) { options.params.push_back(paramArgument(parser, v)); });
-    parser.valued("--block", [&](const std::string& v) { options.blockSize = parser.count("--block", v, 1, MaxBlockSize); });
+    parser.valued("--block", [&](const std::string& v) {
+        options.blockSize = parser.count("--block", v, 1, MaxBlockSize);
+    });
     parser.valued("--tail", [&](const std::string& v) { options.tailSeconds = parser.seconds("--tail", v); });
     parser.flag("--adding", [&] { options.adding = true; });
     parser.flag("--quiet", [&] { options.quiet = true; });
@@ -143,7 +147,9 @@ PresetsOptions parsePresets(const std::vector<std::string>& arguments)
 {
     PresetsOptions options;
     WordParser parser(arguments, PresetsUsage);
-    parser.valued("--block", [&](const std::string& v) { options.blockSize = parser.count("--block", v, 1, MaxBlockSize); });
+    parser.valued("--block", [&](const std::string& v) {
+        options.blockSize = parser.count("--block", v, 1, MaxBlockSize);
+    });
     parser.valued("--tail", [&](const std::string& v) { options.tailSeconds = parser.seconds("--tail", v); });
     parser.flag("--quiet", [&] { options.quiet = true; });
     const auto positional = parser.run("presets needs PLUGIN, IN.wav and OUTDIR", 3);
@@ -157,7 +163,9 @@ BenchOptions parseBench(const std::vector<std::string>& arguments)
 {
     BenchOptions options;
     WordParser parser(arguments, BenchUsage);
-    parser.valued("--block", [&](const std::string& v) { options.blockSize = parser.count("--block", v, 1, MaxBlockSize); });
+    parser.valued("--block", [&](const std::string& v) {
+        options.blockSize = parser.count("--block", v, 1, MaxBlockSize);
+    });
     parser.valued("--seconds", [&](const std::string& v) {
         options.seconds = parser.seconds("--seconds", v);
         if (options.seconds * 1000.0 < 1.0)
@@ -173,8 +181,12 @@ EditorOptions parseEditor(const std::vector<std::string>& arguments)
     EditorOptions options;
     WordParser parser(arguments, EditorUsage);
     parser.valued("--screenshot", [&](const std::string& v) { options.screenshot = v; });
-    parser.valued("--after", [&](const std::string& v) { options.afterMilliseconds = parser.count("--after", v, 0, 600000); });
-    parser.valued("--program", [&](const std::string& v) { options.program = parser.count("--program", v, 0, INT32_MAX); });
+    parser.valued("--after", [&](const std::string& v) {
+        options.afterMilliseconds = parser.count("--after", v, 0, 600000);
+    });
+    parser.valued("--program", [&](const std::string& v) {
+        options.program = parser.count("--program", v, 0, INT32_MAX);
+    });
     options.plugin = parser.run("editor needs PLUGIN", 1)[0];
     return options;
 }

@@ -31,7 +31,8 @@ std::vector<std::int32_t> paramIndexes(const RenderRequest& request, HostedEffec
     const std::string plugin = "'" + request.plugin + "'";
     std::vector<std::int32_t> indexes;
     for (const ParamSetting& setting : request.params) {
-        const std::int32_t index = setting.name.empty() ? setting.index : findParamByTitle(effect, setting.name, plugin);
+        const std::int32_t index =
+            setting.name.empty() ? setting.index : findParamByTitle(effect, setting.name, plugin);
         if (index >= effect.record().paramCount)
             throw HostError("no parameter " + std::to_string(index) + ": " + plugin + " has " +
                             countText(effect.record().paramCount, "parameter"));

@@ -5,6 +5,33 @@
 
 namespace {
 
+bool validUtf8(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::size_t length = byte < 0x80            ? 1
+                                   : (byte >> 5) == 0x6  ? 2
+                                   : (byte >> 4) == 0xE  ? 3
+                                   : (byte >> 3) == 0x1E ? 4
+                                                         : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+// A path as given on the command line: UTF-8 on Linux, the ANSI code page
+// (taken as Windows-1252) on Windows; JSON needs UTF-8 either way.
+std::string pathText(const std::string& path)
+{
+    return validUtf8(path) ? path : utf8FromWindows1252(path);
+}
+
 void text(JsonWriter& json, const char* name, const std::string& windows1252)
 {
     json.key(name);
@@ -43,7 +70,7 @@ void printFactsJson(const PluginFacts& facts, std::ostream& out)
     JsonWriter json(out);
     json.beginObject();
     json.key("plugin");
-    json.string(facts.path);
+    json.string(pathText(facts.path));
     json.key("effectId");
     json.string(effectIdChars(facts.effectId));
     count(json, "effectIdNumber", facts.effectId);

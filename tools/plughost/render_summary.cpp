@@ -20,9 +20,10 @@ std::string summaryText(const RenderFacts& facts)
     // A run too quick for the clock still gets a finite factor.
     const double taken = std::max(facts.secondsTaken, 1e-6);
     char text[256];
-    std::snprintf(text, sizeof text, "%llu frames, %.3f s (tail %.3f s), %d channel%s at %u Hz, peak %s, took %.3f s, %.1fx realtime",
-                  static_cast<unsigned long long>(facts.frames), seconds, static_cast<double>(facts.tailFrames) / rate, facts.channels,
-                  facts.channels == 1 ? "" : "s", static_cast<unsigned>(facts.sampleRate), peakText(facts.peak).c_str(),
-                  facts.secondsTaken, seconds / taken);
+    std::snprintf(text, sizeof text,
+                  "%llu frames, %.3f s (tail %.3f s), %d channel%s at %u Hz, peak %s, took %.3f s, %.1fx realtime",
+                  static_cast<unsigned long long>(facts.frames), seconds, static_cast<double>(facts.tailFrames) / rate,
+                  facts.channels, facts.channels == 1 ? "" : "s", static_cast<unsigned>(facts.sampleRate),
+                  peakText(facts.peak).c_str(), facts.secondsTaken, seconds / taken);
     return text;
 }
