@@ -83,7 +83,7 @@ void ReverbEffect::setParam(std::int32_t index, float value)
             applyToEngine(index, stored);
         }
         if (index == Quality)
-            engine.clearTank();
+            tankClearPending = true;
     }
     if (editorAttached != nullptr)
         editorAttached->postRefresh();
@@ -105,7 +105,7 @@ void ReverbEffect::applyToEngine(std::int32_t index, std::uint32_t v)
         engine.setDamping(static_cast<float>(v) / 100.0f);
         break;
     case PreDelay:
-        engine.clearPreDelay();
+        preDelayClearPending = true;
         engine.preDelayLength = static_cast<std::uint16_t>(samplesFor(v));
         break;
     case HighPass:
@@ -158,14 +158,24 @@ void ReverbEffect::copyPeaks()
     meterRight = engine.peakRight;
 }
 
+void ReverbEffect::runPendingClears()
+{
+    if (tankClearPending.exchange(false, std::memory_order_relaxed))
+        engine.clearTank();
+    if (preDelayClearPending.exchange(false, std::memory_order_relaxed))
+        engine.clearPreDelay();
+}
+
 void ReverbEffect::processAdding(float** inputs, float** outputs, std::int32_t frames)
 {
+    runPendingClears();
     engine.processAdding(inputs, outputs, frames);
     copyPeaks();
 }
 
 void ReverbEffect::processOverwriting(float** inputs, float** outputs, std::int32_t frames)
 {
+    runPendingClears();
     engine.processOverwriting(inputs, outputs, frames);
     copyPeaks();
 }
@@ -200,8 +210,11 @@ float ReverbEffect::meterLevel()
     return 0.0f;
 }
 
+// No block runs while suspended, so the lines are cleared at once.
 void ReverbEffect::onSuspend()
 {
+    tankClearPending = false;
+    preDelayClearPending = false;
     engine.clearTank();
     engine.clearPreDelay();
 }

@@ -10,6 +10,7 @@
 #include "framework/plug_effect.h"
 #include "framework/relaxed_value.h"
 
+#include <atomic>
 #include <memory>
 
 class ReverbPanel;
@@ -53,6 +54,12 @@ public:
 private:
     void applyToEngine(std::int32_t index, std::uint32_t value);
     void copyPeaks();
+    void runPendingClears();
+
+    // Clears asked for by the host's thread, done by the audio thread at the
+    // start of its next block: the lines are the audio thread's alone.
+    std::atomic<bool> tankClearPending{false};
+    std::atomic<bool> preDelayClearPending{false};
 
     std::unique_ptr<ReverbProgram[]> programs;
 };

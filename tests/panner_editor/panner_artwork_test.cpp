@@ -110,7 +110,9 @@ TEST_CASE("panner skin: the handles hold no white, so they cover the track wholl
 
 TEST_CASE("panner skin: the number of each output sits at the right end of its cell")
 {
-    const Canvas& track = picture(drawPannerSkin(), PanTrackId).canvas;
+    // The skin outlives the reference into it.
+    const std::vector<PannerPicture> skin = drawPannerSkin();
+    const Canvas& track = picture(skin, PanTrackId).canvas;
     for (int cell = 0; cell < 10; ++cell) {
         CAPTURE(cell);
         int leftInk = 400;
