@@ -7,3 +7,4 @@ cd "$(dirname "$0")"
 scripts/install-tools.sh
 scripts/build-all.sh
 scripts/with-display.sh scripts/run-tests.sh
+scripts/robustness-report.sh

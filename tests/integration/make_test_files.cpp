@@ -170,6 +170,17 @@ int main()
         eightBit[34] = 8; // bits per sample
         writeOutputFile("pcm8.wav", eightBit);
         writeOutputFile("not_a_wav.wav", textBytes("This is a text file, not a WAV file.\n"));
+        writeOutputFile("zero_length.wav", {});
+        std::vector<unsigned char> oversized = pcm16;
+        oversized[16] = oversized[17] = oversized[18] = 0xFF; // 'fmt ' size near 4 GiB
+        oversized[19] = 0xFF;
+        writeOutputFile("oversized_header.wav", oversized);
+        std::vector<unsigned char> manyChannels = pcm16;
+        manyChannels[22] = manyChannels[23] = 0xFF; // 65535 channels
+        writeOutputFile("huge_channel_count.wav", manyChannels);
+        std::vector<unsigned char> adpcm = pcm16;
+        adpcm[20] = 2; // format tag: ADPCM
+        writeOutputFile("wrong_format.wav", adpcm);
         writeOutputFile("not_a_plugin.so", textBytes("This is a text file, not a plug-in.\n"));
         writeOutputFile("not_a_plugin.dll", textBytes("This is a text file, not a plug-in.\n"));
     } catch (const std::exception& error) {
