@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-GainFader::GainFader(PanelSurface& target, const FaderSpec& layout) : surface(target), spec(layout)
+GainFader::GainFader(PanelSurface& target, const FaderSpec& layout) : surface(target), place(layout)
 {
     draw();
 }
@@ -33,8 +33,8 @@ std::string GainFader::text() const
 
 bool GainFader::trackAt(int px, int py)
 {
-    const int dx = px - spec.x;
-    const int dy = py - spec.y;
+    const int dx = px - place.x;
+    const int dy = py - place.y;
     if (dy < -15 || dy > 170 || dx < 0 || dx > 36)
         return false;
     setValue(240.0f - (Maximum - Minimum) * static_cast<float>(dy) / 155.0f);
@@ -43,16 +43,16 @@ bool GainFader::trackAt(int px, int py)
 
 void GainFader::draw()
 {
-    const int x = spec.x + spec.trackOffset;
-    const int y = spec.y;
+    const int x = place.x + place.trackOffset;
+    const int y = place.y;
     const int pos = capPosition();
     if (pos >= 0 && pos <= 155) {
         // The track is drawn around the cap, so the cap never flickers.
-        surface.drawSkin(spec.cap, x + 9, y + pos - 16, 0, 0);
+        surface.drawSkin(place.cap, x + 9, y + pos - 16, 0, 0);
         surface.excludeClip({x + 9, y + pos - 16, x + 29, y + pos + 18});
-        surface.drawSkin(spec.track, x + 9, y - 18, 0, 0);
+        surface.drawSkin(place.track, x + 9, y - 18, 0, 0);
         surface.resetClip();
     }
-    surface.drawSkin(SkinFaderReadout, spec.x, y + 177, 0, 0);
-    surface.drawText({spec.x + 1, y + 181, spec.x + 37, y + 199}, text().c_str());
+    surface.drawSkin(SkinFaderReadout, place.x, y + 177, 0, 0);
+    surface.drawText({place.x + 1, y + 181, place.x + 37, y + 199}, text().c_str());
 }

@@ -15,7 +15,7 @@ public:
     static constexpr float Maximum = 240.0f;
 
     // Draws itself at once, at 0 dB (120).
-    GainFader(PanelSurface& surface, const FaderSpec& spec);
+    GainFader(PanelSurface& surface, const FaderSpec& place);
 
     void setValue(float next);
     bool trackAt(int px, int py);
@@ -28,6 +28,6 @@ public:
 
 private:
     PanelSurface& surface;
-    const FaderSpec& spec;
+    const FaderSpec& place;
     float current = 120.0f;
 };

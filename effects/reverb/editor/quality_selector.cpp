@@ -6,7 +6,7 @@ constexpr SkinId SegmentSkins[4] = {SkinQuality1, SkinQuality2, SkinQuality3, Sk
 
 } // namespace
 
-QualitySelector::QualitySelector(PanelSurface& target, const SelectorSpec& layout) : surface(target), spec(layout)
+QualitySelector::QualitySelector(PanelSurface& target, const SelectorSpec& layout) : surface(target), place(layout)
 {
     draw();
 }
@@ -21,11 +21,11 @@ void QualitySelector::setState(std::uint8_t lit)
 
 bool QualitySelector::trackAt(int px, int py)
 {
-    const int dy = py - spec.y;
-    if (dy < 0 || dy > spec.height)
+    const int dy = py - place.y;
+    if (dy < 0 || dy > place.height)
         return false;
-    const int dx = px - spec.x;
-    const int d = spec.width / 4;
+    const int dx = px - place.x;
+    const int d = place.width / 4;
     for (int segment = 1; segment <= 4; ++segment)
         if (dx > (segment - 1) * d && dx < segment * d) {
             setState(static_cast<std::uint8_t>(segment));
@@ -36,8 +36,8 @@ bool QualitySelector::trackAt(int px, int py)
 
 void QualitySelector::draw()
 {
-    const int d = spec.width / 4;
-    surface.drawSkin(SkinQualityStrip, spec.x, spec.y, spec.width, spec.height);
+    const int d = place.width / 4;
+    surface.drawSkin(SkinQualityStrip, place.x, place.y, place.width, place.height);
     for (int k = 1; k <= litSegments && k <= 4; ++k)
-        surface.drawSkin(SegmentSkins[k - 1], spec.x + (k - 1) * d, spec.y, 0, 0);
+        surface.drawSkin(SegmentSkins[k - 1], place.x + (k - 1) * d, place.y, 0, 0);
 }

@@ -11,7 +11,7 @@
 class QualitySelector {
 public:
     // Draws itself at once, with all four segments lit.
-    QualitySelector(PanelSurface& surface, const SelectorSpec& spec);
+    QualitySelector(PanelSurface& surface, const SelectorSpec& place);
 
     // Draws when the number of lit segments (0 .. 4) changes.
     void setState(std::uint8_t lit);
@@ -22,6 +22,6 @@ public:
 
 private:
     PanelSurface& surface;
-    const SelectorSpec& spec;
+    const SelectorSpec& place;
     std::uint8_t litSegments = 4;
 };

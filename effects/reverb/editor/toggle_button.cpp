@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-ToggleButton::ToggleButton(PanelSurface& target, const ButtonSpec& layout) : surface(target), spec(layout)
+ToggleButton::ToggleButton(PanelSurface& target, const ButtonSpec& layout) : surface(target), place(layout)
 {
     draw();
 }
@@ -15,9 +15,9 @@ void ToggleButton::setState(bool on)
 
 bool ToggleButton::trackAt(int px, int py)
 {
-    const int dx = px - spec.x;
-    const int dy = py - spec.y;
-    if (dx < 0 || dx > spec.width || dy < 0 || dy > spec.height)
+    const int dx = px - place.x;
+    const int dy = py - place.y;
+    if (dx < 0 || dx > place.width || dy < 0 || dy > place.height)
         return false;
     setState(!isOn);
     return true;
@@ -25,7 +25,7 @@ bool ToggleButton::trackAt(int px, int py)
 
 void ToggleButton::draw()
 {
-    const SkinId skin = isOn ? spec.on : spec.off;
+    const SkinId skin = isOn ? place.on : place.off;
     const SkinSize size = skinSize(skin);
-    surface.drawSkin(skin, spec.x, spec.y, std::min(spec.width, size.width), std::min(spec.height, size.height));
+    surface.drawSkin(skin, place.x, place.y, std::min(place.width, size.width), std::min(place.height, size.height));
 }

@@ -10,7 +10,7 @@
 class ToggleButton {
 public:
     // Draws itself at once, off.
-    ToggleButton(PanelSurface& surface, const ButtonSpec& spec);
+    ToggleButton(PanelSurface& surface, const ButtonSpec& place);
 
     // Stores and draws, even when the state does not change.
     void setState(bool on);
@@ -21,6 +21,6 @@ public:
 
 private:
     PanelSurface& surface;
-    const ButtonSpec& spec;
+    const ButtonSpec& place;
     bool isOn = false;
 };

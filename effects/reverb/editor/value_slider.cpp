@@ -5,17 +5,17 @@
 #include <cmath>
 
 ValueSlider::ValueSlider(PanelSurface& target, const SliderSpec& layout)
-    : surface(target), spec(layout), current((layout.minimum + layout.maximum) / 2.0f)
+    : surface(target), place(layout), current((layout.minimum + layout.maximum) / 2.0f)
 {
     draw();
 }
 
 void ValueSlider::setValue(float next)
 {
-    if (next < spec.minimum)
-        next = spec.minimum;
-    if (next > spec.maximum)
-        next = spec.maximum;
+    if (next < place.minimum)
+        next = place.minimum;
+    if (next > place.maximum)
+        next = place.maximum;
     if (next != current) {
         current = next;
         draw();
@@ -32,20 +32,20 @@ void ValueSlider::setEnabled(bool on)
 
 int ValueSlider::barPosition() const
 {
-    return static_cast<int>(std::trunc((current - spec.minimum) * 97.0f / (spec.maximum - spec.minimum))) + 8;
+    return static_cast<int>(std::trunc((current - place.minimum) * 97.0f / (place.maximum - place.minimum))) + 8;
 }
 
 std::string ValueSlider::text() const
 {
-    return spec.panText ? panText(spec.format, current) : numberText(spec.format, current, spec.unit);
+    return place.panText ? panText(place.format, current) : numberText(place.format, current, place.unit);
 }
 
 bool ValueSlider::trackAt(int px, int py)
 {
     if (!isEnabled)
         return false;
-    const int dx = px - spec.x;
-    const int dy = py - spec.y;
+    const int dx = px - place.x;
+    const int dy = py - place.y;
     if (dy < -1 || dy > 7)
         return false;
     if (dx >= -1 && dx <= 7)
@@ -53,7 +53,7 @@ bool ValueSlider::trackAt(int px, int py)
     else if (dx >= 106 && dx <= 114)
         setValue(current + 1.0f);
     else if (dx >= 8 && dx <= 105)
-        setValue(spec.minimum + (spec.maximum - spec.minimum) * static_cast<float>(dx - 8) / 97.0f);
+        setValue(place.minimum + (place.maximum - place.minimum) * static_cast<float>(dx - 8) / 97.0f);
     else
         return false;
     return true;
@@ -61,8 +61,8 @@ bool ValueSlider::trackAt(int px, int py)
 
 void ValueSlider::draw()
 {
-    const int x = spec.x;
-    const int y = spec.y;
+    const int x = place.x;
+    const int y = place.y;
     const int pos = barPosition();
     if (pos >= 8 && pos <= 105) {
         surface.fillBar({x + 7, y, x + pos, y + 7}, isEnabled ? BarBrush::Fill : BarBrush::DisabledFill);

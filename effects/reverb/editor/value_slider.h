@@ -12,7 +12,7 @@
 class ValueSlider {
 public:
     // Draws itself at once, at mid-range and enabled.
-    ValueSlider(PanelSurface& surface, const SliderSpec& spec);
+    ValueSlider(PanelSurface& surface, const SliderSpec& place);
 
     // Clamped to the range; draws when the value changes.
     void setValue(float next);
@@ -30,7 +30,7 @@ public:
 
 private:
     PanelSurface& surface;
-    const SliderSpec& spec;
+    const SliderSpec& place;
     bool isEnabled = true;
     float current;
 };
