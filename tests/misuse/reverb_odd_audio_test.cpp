@@ -56,6 +56,11 @@ float hugeSquare(int n)
 {
     return square(n) * 1e30f;
 }
+// The largest floats there are: the engine holds them at its input limit.
+float limitSquare(int n)
+{
+    return square(n) * std::numeric_limits<float>::max();
+}
 float squareDc(int)
 {
     return 1.0f;
@@ -66,6 +71,7 @@ const Case Cases[] = {
     {"infinities", infinity, false},       {"denormals", denormal, true},
     {"smallest normals", tinyNormal, true}, {"full-scale square", square, true},
     {"full-scale constant", squareDc, true}, {"square at 1e30", hugeSquare, true},
+    {"square at the float limit", limitSquare, true},
 };
 
 bool normalOrZero(float x)

@@ -20,9 +20,16 @@ inline float flushDenormal(float x)
     return (floatBits(x) & floatExponentMask) == 0 ? 0.0f : x;
 }
 
-// NaN and infinities (exponent field all ones) become silence, so a single
-// bad host sample cannot live on in a held tail.
-inline float silenceNonFinite(float x)
+// The largest input magnitude the engine takes: far above any audio, and far
+// enough below the float limit that nothing inside the tank can overflow.
+constexpr float inputLimit = 1.0e20f;
+
+// NaN and infinities (exponent field all ones) become silence and larger
+// magnitudes are held at the limit, so a single bad host sample can neither
+// live on in a held tail nor overflow the tank into infinities.
+inline float tameInput(float x)
 {
-    return (floatBits(x) & floatExponentMask) == floatExponentMask ? 0.0f : x;
+    if ((floatBits(x) & floatExponentMask) == floatExponentMask)
+        return 0.0f;
+    return x > inputLimit ? inputLimit : (x < -inputLimit ? -inputLimit : x);
 }

@@ -266,12 +266,12 @@ void ReverbEngine::mixTankInput(const Block& block, const float* inLeft, const f
     const X4::V half = X4::splat(block.inputHalf);
     int i = 0;
     for (; i + 4 <= frames; i += 4) {
-        const X4::V left = X4::silenceNonFinite(X4::load(inLeft + i));
-        const X4::V right = X4::silenceNonFinite(X4::load(inRight + i));
+        const X4::V left = X4::tameInput(X4::load(inLeft + i));
+        const X4::V right = X4::tameInput(X4::load(inRight + i));
         X4::store(tankMix + i, X4::mul(X4::add(left, right), half));
     }
     for (; i < frames; ++i)
-        tankMix[i] = (silenceNonFinite(inLeft[i]) + silenceNonFinite(inRight[i])) * block.inputHalf;
+        tankMix[i] = (tameInput(inLeft[i]) + tameInput(inRight[i])) * block.inputHalf;
 }
 
 // Each position is read, then written: runs end where the index wraps.

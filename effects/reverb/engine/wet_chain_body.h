@@ -24,11 +24,15 @@ inline float flushSample(float x)
     return (bits & 0x7f800000u) == 0 ? 0.0f : x;
 }
 
-inline float silenceSample(float x)
+// As tameInput: NaN and infinities become silence, magnitudes above 1e20 are
+// held there.
+inline float tameSample(float x)
 {
     std::uint32_t bits;
     std::memcpy(&bits, &x, sizeof bits);
-    return (bits & 0x7f800000u) == 0x7f800000u ? 0.0f : x;
+    if ((bits & 0x7f800000u) == 0x7f800000u)
+        return 0.0f;
+    return x > 1.0e20f ? 1.0e20f : (x < -1.0e20f ? -1.0e20f : x);
 }
 
 inline float raisePeak(float x, float peak)
@@ -112,7 +116,7 @@ void wetChainTiles(WetChain& w, int frames)
 #pragma GCC unroll 2
         for (int side = 0; side < 2; ++side) {
             const V in = C::load(inputs[side] + t);
-            const V out = C::add(C::mul(dry, C::silenceNonFinite(in)), C::mul(low[side], side == 0 ? gainLeft : gainRight));
+            const V out = C::add(C::mul(dry, C::tameInput(in)), C::mul(low[side], side == 0 ? gainLeft : gainRight));
             peak[side] = C::greater(C::magnitude(out), peak[side]);
             if (!write)
                 continue;
@@ -177,8 +181,8 @@ inline void wetChainTail(WetChain& w, int from)
         w.lowPass[1] = highRight * w.a0 - w.b1 * w.lowPass[1] + 1e-11f;
         const float inL = w.inLeft[t];
         const float inR = w.inRight[t];
-        const float outL = w.dryHalf * silenceSample(inL) + w.lowPass[0] * w.gainLeft;
-        const float outR = w.dryHalf * silenceSample(inR) + w.lowPass[1] * w.gainRight;
+        const float outL = w.dryHalf * tameSample(inL) + w.lowPass[0] * w.gainLeft;
+        const float outR = w.dryHalf * tameSample(inR) + w.lowPass[1] * w.gainRight;
         w.peakLeft = raisePeak(outL, w.peakLeft);
         w.peakRight = raisePeak(outR, w.peakRight);
         if (w.muted && w.adding)

@@ -6,11 +6,12 @@
 namespace {
 
 struct ChannelX8 : X8 {
-    static V silenceNonFinite(V a)
+    static V tameInput(V a)
     {
         const __m256i mask = _mm256_set1_epi32(0x7f800000);
         const __m256i bad = _mm256_cmpeq_epi32(_mm256_and_si256(_mm256_castps_si256(a), mask), mask);
-        return _mm256_andnot_ps(_mm256_castsi256_ps(bad), a);
+        const V finite = _mm256_andnot_ps(_mm256_castsi256_ps(bad), a);
+        return _mm256_min_ps(_mm256_max_ps(finite, _mm256_set1_ps(-1.0e20f)), _mm256_set1_ps(1.0e20f));
     }
     static V magnitude(V a) { return _mm256_and_ps(a, _mm256_castsi256_ps(_mm256_set1_epi32(0x7fffffff))); }
     // a > b ? a : b, the peak rule: a NaN in a never replaces b.
