@@ -15,12 +15,13 @@ float flushed(float x)
     return x;
 }
 
-// NaN and infinities enter as silence; magnitudes above 1e20 enter as 1e20.
+// NaN, infinities and denormals enter as +0.0; magnitudes above 1e20 enter
+// as 1e20.
 float entering(float x)
 {
     std::uint32_t bits;
     std::memcpy(&bits, &x, 4);
-    if ((bits & 0x7f800000u) == 0x7f800000u)
+    if ((bits & 0x7f800000u) == 0x7f800000u || (bits & 0x7f800000u) == 0)
         return 0.0f;
     return x > 1.0e20f ? 1.0e20f : (x < -1.0e20f ? -1.0e20f : x);
 }

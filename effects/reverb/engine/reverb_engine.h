@@ -26,8 +26,8 @@
 // directly; the effect calls them while changing programs or suspended.
 //
 // Choices the chain leaves open:
-// - an input sample that is NaN or infinite is taken as 0.0, and one beyond
-//   ±1e20 as ±1e20, where it enters
+// - an input sample that is NaN, infinite or denormal is taken as 0.0, and
+//   one beyond ±1e20 as ±1e20, where it enters
 //   (tank input and dry signal), so a single bad sample cannot ring for ever
 //   in a held tail; the mute still passes the input through untouched;
 // - the gate steps first, then scales the wet signal by its new level;

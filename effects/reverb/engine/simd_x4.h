@@ -32,13 +32,15 @@ struct X4 {
         return _mm_andnot_ps(_mm_castsi128_ps(tiny), x);
     }
 
-    // Exponent field all ones (NaN, infinities) -> +0.0; magnitudes above
-    // 1e20 held there, as tameInput does one sample at a time.
+    // Exponent field all ones (NaN, infinities) or all zero (denormals,
+    // zeros) -> +0.0; magnitudes above 1e20 held there, as tameInput does
+    // one sample at a time.
     static V tameInput(V x)
     {
         const __m128i mask = _mm_set1_epi32(0x7f800000);
         const __m128i exponent = _mm_and_si128(_mm_castps_si128(x), mask);
-        const __m128i bad = _mm_cmpeq_epi32(exponent, mask);
+        const __m128i bad = _mm_or_si128(_mm_cmpeq_epi32(exponent, mask),
+                                         _mm_cmpeq_epi32(exponent, _mm_setzero_si128()));
         const V finite = _mm_andnot_ps(_mm_castsi128_ps(bad), x);
         return _mm_min_ps(_mm_max_ps(finite, _mm_set1_ps(-1.0e20f)), _mm_set1_ps(1.0e20f));
     }

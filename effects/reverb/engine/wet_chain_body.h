@@ -24,13 +24,13 @@ inline float flushSample(float x)
     return (bits & 0x7f800000u) == 0 ? 0.0f : x;
 }
 
-// As tameInput: NaN and infinities become silence, magnitudes above 1e20 are
-// held there.
+// As tameInput: NaN, infinities and denormals become +0.0, magnitudes above
+// 1e20 are held there.
 inline float tameSample(float x)
 {
     std::uint32_t bits;
     std::memcpy(&bits, &x, sizeof bits);
-    if ((bits & 0x7f800000u) == 0x7f800000u)
+    if ((bits & 0x7f800000u) == 0x7f800000u || (bits & 0x7f800000u) == 0)
         return 0.0f;
     return x > 1.0e20f ? 1.0e20f : (x < -1.0e20f ? -1.0e20f : x);
 }

@@ -9,7 +9,9 @@ struct ChannelX8 : X8 {
     static V tameInput(V a)
     {
         const __m256i mask = _mm256_set1_epi32(0x7f800000);
-        const __m256i bad = _mm256_cmpeq_epi32(_mm256_and_si256(_mm256_castps_si256(a), mask), mask);
+        const __m256i exponent = _mm256_and_si256(_mm256_castps_si256(a), mask);
+        const __m256i bad = _mm256_or_si256(_mm256_cmpeq_epi32(exponent, mask),
+                                            _mm256_cmpeq_epi32(exponent, _mm256_setzero_si256()));
         const V finite = _mm256_andnot_ps(_mm256_castsi256_ps(bad), a);
         return _mm256_min_ps(_mm256_max_ps(finite, _mm256_set1_ps(-1.0e20f)), _mm256_set1_ps(1.0e20f));
     }
