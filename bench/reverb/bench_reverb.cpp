@@ -1,11 +1,12 @@
 // Nanoseconds per stereo frame of the per-sample reference and of the
-// shipped engine, at each quality, in blocks of 512 frames. Each figure is
-// the best of many short runs over noise: a run that another process
-// interrupted is simply not the best one. The last line is the one to
-// compare between builds.
+// engine with each kernel this CPU has, at each quality, in blocks of 512
+// frames. Each figure is the best of many short runs over noise: a run that
+// another process interrupted is simply not the best one. The last line is
+// the one to compare between builds.
 #include "effects/reverb/engine/reverb_engine.h"
 #include "reference_reverb.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -45,56 +46,87 @@ void setUp(Engine& e, int quality)
     e.clearTank();
 }
 
+struct Buffers {
+    std::vector<float> left = noise(1u);
+    std::vector<float> right = noise(2u);
+    std::vector<float> outLeft = std::vector<float>(runFrames);
+    std::vector<float> outRight = std::vector<float>(runFrames);
+};
+
+// Nanoseconds per frame of one run of runFrames frames in blocks.
 template <typename Engine>
-double nanosecondsPerFrame(Engine& engine, std::vector<float>& left, std::vector<float>& right,
-                           std::vector<float>& outLeft, std::vector<float>& outRight)
+double timeOneRun(Engine& engine, Buffers& b)
 {
-    double best = 1e30;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int at = 0; at < runFrames; at += blockFrames) {
-            const int n = runFrames - at < blockFrames ? runFrames - at : blockFrames;
-            float* inputs[2] = {&left[at], &right[at]};
-            float* outputs[2] = {&outLeft[at], &outRight[at]};
-            engine.processOverwriting(inputs, outputs, n);
-        }
-        const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
-        if (took.count() < best)
-            best = took.count();
+    const auto start = std::chrono::steady_clock::now();
+    for (int at = 0; at < runFrames; at += blockFrames) {
+        const int n = runFrames - at < blockFrames ? runFrames - at : blockFrames;
+        float* inputs[2] = {&b.left[at], &b.right[at]};
+        float* outputs[2] = {&b.outLeft[at], &b.outRight[at]};
+        engine.processOverwriting(inputs, outputs, n);
     }
-    return best / runFrames;
+    const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
+    return took.count() / runFrames;
+}
+
+const char* kernelName(SimdKernel kernel)
+{
+    switch (kernel) {
+    case SimdKernel::Avx512: return "avx512";
+    case SimdKernel::Avx2: return "avx2";
+    default: return "sse2";
+    }
 }
 
 }  // namespace
 
 int main()
 {
-    std::vector<float> left = noise(1u);
-    std::vector<float> right = noise(2u);
-    std::vector<float> outLeft(runFrames);
-    std::vector<float> outRight(runFrames);
+    Buffers buffers;
 
-    const bool wide = simdKernelSupported(SimdKernel::Avx2);
+    std::vector<SimdKernel> kernels;
+    for (const SimdKernel kernel : {SimdKernel::Sse2, SimdKernel::Avx2, SimdKernel::Avx512})
+        if (simdKernelSupported(kernel))
+            kernels.push_back(kernel);
+    const SimdKernel shipped = ReverbEngine().kernel();
+
     std::printf("reverb engine, blocks of %d frames, ns per stereo frame (best of %d runs of %d frames)\n",
                 blockFrames, runs, runFrames);
-    std::printf("shipped engine picks the %s comb kernel on this CPU\n", wide ? "AVX2" : "SSE2");
-    std::printf("quality  reference  shipped-sse2  shipped  ratio\n");
+    std::printf("the shipped engine picks the %s kernels on this CPU\n", kernelName(shipped));
+    std::printf("quality  reference");
+    for (const SimdKernel kernel : kernels)
+        std::printf("  %7s", kernelName(kernel));
+    std::printf("  ratio\n");
     double reference10 = 0.0;
     double shipped10 = 0.0;
     for (const int quality : {4, 6, 8, 10}) {
         auto reference = std::make_unique<ReferenceReverb>();
-        auto engine = std::make_unique<ReverbEngine>();
         setUp(*reference, quality);
-        setUp(*engine, quality);
-        const double slow = nanosecondsPerFrame(*reference, left, right, outLeft, outRight);
-        engine->selectKernel(SimdKernel::Sse2);
-        const double narrow = nanosecondsPerFrame(*engine, left, right, outLeft, outRight);
-        engine->selectKernel(SimdKernel::Avx2);  // stays SSE2 without AVX2
-        const double fast = nanosecondsPerFrame(*engine, left, right, outLeft, outRight);
-        std::printf("q%-7d %9.2f  %12.2f  %7.2f  %5.2fx\n", quality, slow, narrow, fast, slow / fast);
+        std::vector<std::unique_ptr<ReverbEngine>> engines;
+        for (const SimdKernel kernel : kernels) {
+            engines.push_back(std::make_unique<ReverbEngine>());
+            setUp(*engines.back(), quality);
+            engines.back()->selectKernel(kernel);
+        }
+        // All take turns run by run, so a slow spell of the machine falls on
+        // each of them alike and the ratios stay fair.
+        double slow = 1e30;
+        std::vector<double> fast(kernels.size(), 1e30);
+        for (int run = 0; run < runs; ++run) {
+            slow = std::min(slow, timeOneRun(*reference, buffers));
+            for (std::size_t k = 0; k < engines.size(); ++k)
+                fast[k] = std::min(fast[k], timeOneRun(*engines[k], buffers));
+        }
+        double shippedTime = 0.0;
+        std::printf("q%-7d %9.2f", quality, slow);
+        for (std::size_t k = 0; k < kernels.size(); ++k) {
+            std::printf("  %7.2f", fast[k]);
+            if (kernels[k] == shipped)
+                shippedTime = fast[k];
+        }
+        std::printf("  %4.2fx\n", slow / shippedTime);
         if (quality == 10) {
             reference10 = slow;
-            shipped10 = fast;
+            shipped10 = shippedTime;
         }
     }
     std::printf("speedup q10 %.2fx shipped %.2f ns/frame reference %.2f ns/frame\n", reference10 / shipped10,

@@ -16,12 +16,20 @@ namespace {
 std::vector<SimdKernel> availableKernels()
 {
     std::vector<SimdKernel> kernels{SimdKernel::Sse2};
-    if (simdKernelSupported(SimdKernel::Avx2))
-        kernels.push_back(SimdKernel::Avx2);
+    for (const SimdKernel wider : {SimdKernel::Avx2, SimdKernel::Avx512})
+        if (simdKernelSupported(wider))
+            kernels.push_back(wider);
     return kernels;
 }
 
-const char* kernelName(SimdKernel kernel) { return kernel == SimdKernel::Avx2 ? "avx2" : "sse2"; }
+const char* kernelName(SimdKernel kernel)
+{
+    switch (kernel) {
+    case SimdKernel::Avx2: return "avx2";
+    case SimdKernel::Avx512: return "avx512";
+    default: return "sse2";
+    }
+}
 
 int nextQuality(int quality) { return quality == 10 ? 4 : quality + 2; }
 

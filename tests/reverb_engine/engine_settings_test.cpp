@@ -201,4 +201,11 @@ TEST_CASE("a kernel is selected only where the processor has it")
     CHECK(e->kernel() == SimdKernel::Sse2);
     CHECK(e->selectKernel(SimdKernel::Avx2) == cpuHasAvx2());
     CHECK(e->kernel() == (cpuHasAvx2() ? SimdKernel::Avx2 : SimdKernel::Sse2));
+    CHECK(e->selectKernel(SimdKernel::Avx512) == cpuHasAvx512());
+    if (cpuHasAvx512())
+        CHECK(e->kernel() == SimdKernel::Avx512);
+    // A new engine starts on the widest kernel the processor has.
+    const SimdKernel widest =
+        cpuHasAvx512() ? SimdKernel::Avx512 : (cpuHasAvx2() ? SimdKernel::Avx2 : SimdKernel::Sse2);
+    CHECK(std::make_unique<ReverbEngine>()->kernel() == widest);
 }

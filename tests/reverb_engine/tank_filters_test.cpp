@@ -85,7 +85,7 @@ TEST_CASE("block processing flushes a filter store that decays into the denormal
 {
     // A store of 1e-38 times a damping weight of at most 0.55 is a denormal
     // at the next sample, so it must become +0.0 there, in every kernel.
-    for (const SimdKernel kernel : {SimdKernel::Sse2, SimdKernel::Avx2}) {
+    for (const SimdKernel kernel : {SimdKernel::Sse2, SimdKernel::Avx2, SimdKernel::Avx512}) {
         if (!simdKernelSupported(kernel))
             continue;
         for (const int quality : {4, 10}) {

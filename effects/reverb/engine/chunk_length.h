@@ -10,4 +10,4 @@ constexpr int wetChunkLength = 224;
 
 // Spare floats after every delay line, for tiles that straddle its wrap
 // (tile_rows.h).
-constexpr int linePad = 8;
+constexpr int linePad = 16;

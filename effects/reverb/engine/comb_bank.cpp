@@ -4,7 +4,8 @@
 
 CombBank::CombBank()
 {
-    selectKernel(SimdKernel::Avx2);
+    if (!selectKernel(SimdKernel::Avx512))
+        selectKernel(SimdKernel::Avx2);
 }
 
 bool CombBank::selectKernel(SimdKernel kernel)
@@ -12,10 +13,23 @@ bool CombBank::selectKernel(SimdKernel kernel)
     if (!simdKernelSupported(kernel))
         return false;
     current = kernel;
-    const bool wide = kernel == SimdKernel::Avx2;
-    dampedKernel = wide ? dampedCombsX8 : dampedCombsX4;
-    undampedKernel = wide ? undampedCombsX8 : undampedCombsX4;
-    lanes.width = wide ? 8 : 4;
+    switch (kernel) {
+    case SimdKernel::Avx512:
+        dampedKernel = dampedCombsX16;
+        undampedKernel = undampedCombsX16;
+        lanes.width = 16;
+        break;
+    case SimdKernel::Avx2:
+        dampedKernel = dampedCombsX8;
+        undampedKernel = undampedCombsX8;
+        lanes.width = 8;
+        break;
+    default:
+        dampedKernel = dampedCombsX4;
+        undampedKernel = undampedCombsX4;
+        lanes.width = 4;
+        break;
+    }
     return true;
 }
 

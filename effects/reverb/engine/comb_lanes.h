@@ -10,7 +10,7 @@
 #include <cstdint>
 
 struct CombLanes {
-    static constexpr int maxLanes = 24;
+    static constexpr int maxLanes = 32;
     static constexpr int maxGroups = 5;
 
     int width = 4;
@@ -44,3 +44,6 @@ void undampedCombsX4(CombLanes& lanes, const float* input, float* sumLeft, float
 // Eight lanes, AVX2: only called once the processor is known to have it.
 void dampedCombsX8(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames);
 void undampedCombsX8(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames);
+// Sixteen lanes, AVX-512: the same condition.
+void dampedCombsX16(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames);
+void undampedCombsX16(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames);

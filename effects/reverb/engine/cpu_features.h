@@ -2,9 +2,18 @@
 // AVX2 once the processor is known to have it. Both give the same bits.
 #pragma once
 
-enum class SimdKernel { Sse2, Avx2 };
+enum class SimdKernel { Sse2, Avx2, Avx512 };
 
 // AVX2, and an operating system that saves the wide registers.
 bool cpuHasAvx2();
+// AVX-512 F, VL and DQ, and an operating system that saves their state.
+bool cpuHasAvx512();
 
-inline bool simdKernelSupported(SimdKernel kernel) { return kernel == SimdKernel::Sse2 || cpuHasAvx2(); }
+inline bool simdKernelSupported(SimdKernel kernel)
+{
+    switch (kernel) {
+    case SimdKernel::Avx2: return cpuHasAvx2();
+    case SimdKernel::Avx512: return cpuHasAvx512();
+    default: return true;
+    }
+}

@@ -75,14 +75,19 @@ ReverbEngine::ReverbEngine()
     clearTank();
     peakLeft = 0.0f;
     peakRight = 0.0f;
-    selectKernel(SimdKernel::Avx2);
+    if (!selectKernel(SimdKernel::Avx512))
+        selectKernel(SimdKernel::Avx2);
 }
 
 bool ReverbEngine::selectKernel(SimdKernel kernel)
 {
     if (!bank.selectKernel(kernel))
         return false;
-    wetKernel = kernel == SimdKernel::Avx2 ? runWetChainX8 : runWetChainX4;
+    switch (kernel) {
+    case SimdKernel::Avx512: wetKernel = runWetChainX16; break;
+    case SimdKernel::Avx2: wetKernel = runWetChainX8; break;
+    default: wetKernel = runWetChainX4; break;
+    }
     return true;
 }
 

@@ -50,3 +50,4 @@ using WetChainKernel = void (*)(WetChain& chain);
 
 void runWetChainX4(WetChain& chain);  // SSE2
 void runWetChainX8(WetChain& chain);  // AVX2
+void runWetChainX16(WetChain& chain);  // AVX-512
