@@ -9,6 +9,7 @@
 #include <doctest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -136,7 +137,8 @@ TEST_CASE("shipped engine equals the reference bit for bit on ten seconds of cha
                     CAPTURE(adding);
                     CAPTURE(quality);
                     CAPTURE(block);
-                    CAPTURE(kernelName(kernel));
+                    const std::string kernelText = kernelName(kernel);
+            CAPTURE(kernelText);
                     auto engine = std::make_unique<ReverbEngine>();
                     REQUIRE(engine->selectKernel(kernel));
                     const Run got = runScenario(*engine, in, block, quality, adding);
@@ -155,7 +157,8 @@ TEST_CASE("impulse response of the tank equals the reference in every quality mo
     for (const int quality : {4, 6, 8, 10})
         for (const SimdKernel kernel : availableKernels()) {
             CAPTURE(quality);
-            CAPTURE(kernelName(kernel));
+            const std::string kernelText = kernelName(kernel);
+            CAPTURE(kernelText);
             auto reference = std::make_unique<ReferenceReverb>();
             auto engine = std::make_unique<ReverbEngine>();
             REQUIRE(engine->selectKernel(kernel));
@@ -211,7 +214,8 @@ TEST_CASE("pair counts the effect never sets (odd, none, too many) still match t
     for (const int pairs : {0, 1, 3, 5, 7, 9, 12})
         for (const SimdKernel kernel : availableKernels()) {
             CAPTURE(pairs);
-            CAPTURE(kernelName(kernel));
+            const std::string kernelText = kernelName(kernel);
+            CAPTURE(kernelText);
             auto reference = std::make_unique<ReferenceReverb>();
             auto engine = std::make_unique<ReverbEngine>();
             REQUIRE(engine->selectKernel(kernel));
