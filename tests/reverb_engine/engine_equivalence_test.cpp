@@ -138,7 +138,7 @@ TEST_CASE("shipped engine equals the reference bit for bit on ten seconds of cha
                     CAPTURE(quality);
                     CAPTURE(block);
                     const std::string kernelText = kernelName(kernel);
-            CAPTURE(kernelText);
+                    CAPTURE(kernelText);
                     auto engine = std::make_unique<ReverbEngine>();
                     REQUIRE(engine->selectKernel(kernel));
                     const Run got = runScenario(*engine, in, block, quality, adding);
