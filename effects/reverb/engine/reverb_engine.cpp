@@ -252,8 +252,7 @@ void ReverbEngine::endBlock(const Block& block)
 void ReverbEngine::runChunk(Block& block, const float* inLeft, const float* inRight, float* outLeft,
                             float* outRight, int frames)
 {
-    mixTankInput(block, inLeft, inRight, frames);
-    runPreDelay(block, frames);
+    runPreDelay(block, inLeft, inRight, frames);
     if (block.gateOn)
         runGate(block, frames);
     bank.processChunk(tankInput, combSumLeft, combSumRight, frames);
@@ -266,30 +265,30 @@ void ReverbEngine::runChunk(Block& block, const float* inLeft, const float* inRi
 }
 
 // (left + right) * input gain / 2, what the pre-delay line stores.
-void ReverbEngine::mixTankInput(const Block& block, const float* inLeft, const float* inRight, int frames)
+static void mixTankInput(float* into, const float* inLeft, const float* inRight, int frames, float inputHalf)
 {
-    const X4::V half = X4::splat(block.inputHalf);
+    const X4::V half = X4::splat(inputHalf);
     int i = 0;
     for (; i + 4 <= frames; i += 4) {
         const X4::V left = X4::tameInput(X4::load(inLeft + i));
         const X4::V right = X4::tameInput(X4::load(inRight + i));
-        X4::store(tankMix + i, X4::mul(X4::add(left, right), half));
+        X4::store(into + i, X4::mul(X4::add(left, right), half));
     }
     for (; i < frames; ++i)
-        tankMix[i] = (tameInput(inLeft[i]) + tameInput(inRight[i])) * block.inputHalf;
+        into[i] = (tameInput(inLeft[i]) + tameInput(inRight[i])) * inputHalf;
 }
 
-// Each position is read, then written: runs end where the index wraps.
-void ReverbEngine::runPreDelay(Block& block, int frames)
+// Each position is read, then written: runs end where the index wraps. A
+// run's tank input is what its stretch of the line held; the stretch then
+// takes the run's input mix.
+void ReverbEngine::runPreDelay(Block& block, const float* inLeft, const float* inRight, int frames)
 {
     const int length = block.preDelayLength;
     int index = block.preDelayIndex;
     for (int i = 0; i < frames;) {
         const int run = index < length ? std::min(frames - i, length - index) : 1;
-        for (int j = 0; j < run; ++j) {
-            tankInput[i + j] = preDelay[index + j];
-            preDelay[index + j] = tankMix[i + j];
-        }
+        std::copy(preDelay + index, preDelay + index + run, tankInput + i);
+        mixTankInput(preDelay + index, inLeft + i, inRight + i, run, block.inputHalf);
         index += run;
         if (index >= length)
             index = 0;

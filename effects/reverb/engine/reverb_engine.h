@@ -132,8 +132,7 @@ private:
     void endBlock(const Block& block);
     void runChunk(Block& block, const float* inLeft, const float* inRight, float* outLeft,
                   float* outRight, int frames);
-    void mixTankInput(const Block& block, const float* inLeft, const float* inRight, int frames);
-    void runPreDelay(Block& block, int frames);
+    void runPreDelay(Block& block, const float* inLeft, const float* inRight, int frames);
     void runGate(Block& block, int frames);
     void runWetChain(int offset, const float* inLeft, const float* inRight, float* outLeft, float* outRight,
                      int frames);
@@ -154,7 +153,6 @@ private:
     WetChainKernel wetKernel = runWetChainX4;
     WetChain wet;  // the wet chain's settings and state while a block runs
     // Per-chunk working arrays, reused from chunk to chunk.
-    float tankMix[chunkLength];
     float tankInput[chunkLength];
     float gateGain[chunkLength];
     float combSumLeft[chunkLength];

@@ -3,9 +3,9 @@
 // Internal linkage throughout, as in comb_kernel_body.h. Every operation is
 // the scalar chain's, lane by lane and in the same order.
 //
-// C provides the lane-wise operations and two width-specific ones:
-// shifted<n>(previous, now), the samples n places earlier, and lowPass(),
-// which runs the one-pole recurrence over a tile of both channels.
+// C provides the lane-wise operations and three width-specific ones:
+// shifted<n>(previous, now), the samples n places earlier, and interleave()
+// and deinterleave(), between two channel vectors and [left, right] pairs.
 #pragma once
 
 #include "effects/reverb/engine/tile_rows.h"
@@ -41,22 +41,20 @@ inline float raisePeak(float x, float peak)
     return magnitude > peak ? magnitude : peak;
 }
 
-// y = h a0 - b1 y' + 1e-11, left and right side by side in lanes 0 and 1.
-inline __m128 lowPassStep(__m128 h, __m128 y, __m128 a0, __m128 b1)
+// The low-pass over one tile, a sample at a time through both channels:
+// pairs holds h a0 for each sample as [left, right] and receives y the same
+// way. y = h a0 - b1 y' + 1e-11, left and right side by side in lanes 0 and 1.
+template <int W>
+inline void lowPassTile(float* pairs, __m128& y, __m128 b1)
 {
-    return _mm_add_ps(_mm_sub_ps(_mm_mul_ps(h, a0), _mm_mul_ps(b1, y)), _mm_set1_ps(1e-11f));
-}
-
-// Four samples of both channels through the low-pass: h01 and h23 hold
-// [L0 R0 L1 R1] and [L2 R2 L3 R3]; the outputs come back the same way.
-inline void lowPassFour(__m128 h01, __m128 h23, __m128& y, __m128 a0, __m128 b1, __m128& y01, __m128& y23)
-{
-    const __m128 y0 = lowPassStep(h01, y, a0, b1);
-    const __m128 y1 = lowPassStep(_mm_movehl_ps(h01, h01), y0, a0, b1);
-    const __m128 y2 = lowPassStep(h23, y1, a0, b1);
-    y = lowPassStep(_mm_movehl_ps(h23, h23), y2, a0, b1);
-    y01 = _mm_movelh_ps(y0, y1);
-    y23 = _mm_movelh_ps(y2, y);
+    const __m128 tiny = _mm_set1_ps(1e-11f);
+#pragma GCC unroll 16
+    for (int j = 0; j < W; ++j) {
+        double* pair = reinterpret_cast<double*>(pairs + 2 * j);
+        const __m128 weighted = _mm_castpd_ps(_mm_load_sd(pair));
+        y = _mm_add_ps(_mm_sub_ps(weighted, _mm_mul_ps(b1, y)), tiny);
+        _mm_store_sd(pair, _mm_castps_pd(y));
+    }
 }
 
 template <class C>
@@ -75,7 +73,7 @@ void wetChainTiles(WetChain& w, int frames)
     const V dry = C::splat(w.dryHalf);
     const V gainLeft = C::splat(w.gainLeft);
     const V gainRight = C::splat(w.gainRight);
-    const __m128 a0 = _mm_set1_ps(w.a0);
+    const V a0 = C::splat(w.a0);
     const __m128 b1 = _mm_set1_ps(w.b1);
     const bool gate = w.gateGain != nullptr;
     const bool write = !w.muted || !w.adding;
@@ -110,8 +108,11 @@ void wetChainTiles(WetChain& w, int frames)
             previous[side] = x;
         }
 
+        alignas(64) float pairs[2 * W];
+        C::interleave(C::mul(high[0], a0), C::mul(high[1], a0), pairs);
+        lowPassTile<W>(pairs, y, b1);
         V low[2];
-        C::lowPass(high[0], high[1], y, a0, b1, low[0], low[1]);
+        C::deinterleave(pairs, low[0], low[1]);
 
 #pragma GCC unroll 2
         for (int side = 0; side < 2; ++side) {

@@ -43,39 +43,23 @@ struct ChannelX16 {
             _mm512_alignr_epi32(_mm512_castps_si512(now), _mm512_castps_si512(previous), 16 - n));
     }
 
-    static void lowPass(V highLeft, V highRight, __m128& y, __m128 a0, __m128 b1, V& lowLeft, V& lowRight)
+    // [a0 b0 a1 b1 ...] into out, 32 floats, and back.
+    static void interleave(V a, V b, float* out)
     {
-        const __m512 even = _mm512_unpacklo_ps(highLeft, highRight);  // [L0 R0 L1 R1 | L4 R4 L5 R5 | ...]
-        const __m512 odd = _mm512_unpackhi_ps(highLeft, highRight);   // [L2 R2 L3 R3 | L6 R6 L7 R7 | ...]
-        __m128 left[4];
-        __m128 right[4];
-        for (int b = 0; b < 4; ++b) {
-            __m128 y01;
-            __m128 y23;
-            lowPassFour(block(even, b), block(odd, b), y, a0, b1, y01, y23);
-            left[b] = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(2, 0, 2, 0));
-            right[b] = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(3, 1, 3, 1));
-        }
-        lowLeft = join(left);
-        lowRight = join(right);
+        const __m512i early = _mm512_setr_epi32(0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
+        const __m512i late = _mm512_setr_epi32(8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31);
+        _mm512_storeu_ps(out, _mm512_permutex2var_ps(a, early, b));
+        _mm512_storeu_ps(out + 16, _mm512_permutex2var_ps(a, late, b));
     }
 
-private:
-    static __m128 block(__m512 v, int b)
+    static void deinterleave(const float* in, V& a, V& b)
     {
-        switch (b) {
-        case 0: return _mm512_castps512_ps128(v);
-        case 1: return _mm512_extractf32x4_ps(v, 1);
-        case 2: return _mm512_extractf32x4_ps(v, 2);
-        default: return _mm512_extractf32x4_ps(v, 3);
-        }
-    }
-
-    static __m512 join(const __m128 (&b)[4])
-    {
-        const __m256 low = _mm256_insertf128_ps(_mm256_castps128_ps256(b[0]), b[1], 1);
-        const __m256 high = _mm256_insertf128_ps(_mm256_castps128_ps256(b[2]), b[3], 1);
-        return _mm512_insertf32x8(_mm512_zextps256_ps512(low), high, 1);
+        const V first = _mm512_loadu_ps(in);
+        const V second = _mm512_loadu_ps(in + 16);
+        const __m512i even = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
+        const __m512i odd = _mm512_setr_epi32(1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31);
+        a = _mm512_permutex2var_ps(first, even, second);
+        b = _mm512_permutex2var_ps(first, odd, second);
     }
 };
 

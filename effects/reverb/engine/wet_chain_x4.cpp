@@ -22,14 +22,19 @@ struct ChannelX4 : X4 {
             return _mm_shuffle_ps(previous, p3c0, _MM_SHUFFLE(2, 0, 2, 1));
     }
 
-    static void lowPass(V highLeft, V highRight, __m128& y, __m128 a0, __m128 b1, V& lowLeft, V& lowRight)
+    // [a0 b0 a1 b1 ...] into out, 8 floats, and back.
+    static void interleave(V a, V b, float* out)
     {
-        __m128 y01;
-        __m128 y23;
-        lowPassFour(_mm_unpacklo_ps(highLeft, highRight), _mm_unpackhi_ps(highLeft, highRight), y, a0, b1, y01,
-                    y23);
-        lowLeft = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(2, 0, 2, 0));
-        lowRight = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(3, 1, 3, 1));
+        _mm_storeu_ps(out, _mm_unpacklo_ps(a, b));
+        _mm_storeu_ps(out + 4, _mm_unpackhi_ps(a, b));
+    }
+
+    static void deinterleave(const float* in, V& a, V& b)
+    {
+        const V first = _mm_loadu_ps(in);
+        const V second = _mm_loadu_ps(in + 4);
+        a = _mm_shuffle_ps(first, second, _MM_SHUFFLE(2, 0, 2, 0));
+        b = _mm_shuffle_ps(first, second, _MM_SHUFFLE(3, 1, 3, 1));
     }
 };
 

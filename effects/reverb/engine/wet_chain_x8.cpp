@@ -32,19 +32,23 @@ struct ChannelX8 : X8 {
         return _mm256_castsi256_ps(_mm256_alignr_epi8(_mm256_castps_si256(now), straddle, 16 - 4 * n));
     }
 
-    static void lowPass(V highLeft, V highRight, __m128& y, __m128 a0, __m128 b1, V& lowLeft, V& lowRight)
+    // [a0 b0 a1 b1 ...] into out, 16 floats, and back.
+    static void interleave(V a, V b, float* out)
     {
-        const __m256 even = _mm256_unpacklo_ps(highLeft, highRight);  // [L0 R0 L1 R1 | L4 R4 L5 R5]
-        const __m256 odd = _mm256_unpackhi_ps(highLeft, highRight);   // [L2 R2 L3 R3 | L6 R6 L7 R7]
-        __m128 y01, y23, y45, y67;
-        lowPassFour(_mm256_castps256_ps128(even), _mm256_castps256_ps128(odd), y, a0, b1, y01, y23);
-        lowPassFour(_mm256_extractf128_ps(even, 1), _mm256_extractf128_ps(odd, 1), y, a0, b1, y45, y67);
-        const __m128 leftLow = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(2, 0, 2, 0));
-        const __m128 rightLow = _mm_shuffle_ps(y01, y23, _MM_SHUFFLE(3, 1, 3, 1));
-        const __m128 leftHigh = _mm_shuffle_ps(y45, y67, _MM_SHUFFLE(2, 0, 2, 0));
-        const __m128 rightHigh = _mm_shuffle_ps(y45, y67, _MM_SHUFFLE(3, 1, 3, 1));
-        lowLeft = _mm256_insertf128_ps(_mm256_castps128_ps256(leftLow), leftHigh, 1);
-        lowRight = _mm256_insertf128_ps(_mm256_castps128_ps256(rightLow), rightHigh, 1);
+        const __m256 low = _mm256_unpacklo_ps(a, b);   // [a0 b0 a1 b1 | a4 b4 a5 b5]
+        const __m256 high = _mm256_unpackhi_ps(a, b);  // [a2 b2 a3 b3 | a6 b6 a7 b7]
+        _mm256_storeu_ps(out, _mm256_permute2f128_ps(low, high, 0x20));
+        _mm256_storeu_ps(out + 8, _mm256_permute2f128_ps(low, high, 0x31));
+    }
+
+    static void deinterleave(const float* in, V& a, V& b)
+    {
+        const __m256 first = _mm256_loadu_ps(in);
+        const __m256 second = _mm256_loadu_ps(in + 8);
+        const __m256 low = _mm256_permute2f128_ps(first, second, 0x20);   // [a0 b0 a1 b1 | a4 b4 a5 b5]
+        const __m256 high = _mm256_permute2f128_ps(first, second, 0x31);  // [a2 b2 a3 b3 | a6 b6 a7 b7]
+        a = _mm256_shuffle_ps(low, high, _MM_SHUFFLE(2, 0, 2, 0));
+        b = _mm256_shuffle_ps(low, high, _MM_SHUFFLE(3, 1, 3, 1));
     }
 };
 
