@@ -203,30 +203,30 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
     __m512 store = _mm512_loadu_ps(lanes.filterStore);
     __m128 quadStore = quadOf(lanes.filterStore);
 
-    Tile tiles[2];
+    Tile next;
     rows.beforeRead(0);
-    loadTile<Quad>(lanes, rows.readBase, 0, tiles[0], sumLeft, sumRight);
+    loadTile<Quad>(lanes, rows.readBase, 0, next, sumLeft, sumRight);
     for (int t = 0; t < frames; t += 8) {
-        const int now = (t / 8) & 1;
+        Tile now = next;
         rows.beforeWrite(t);
         if (t + 8 < frames) {
             rows.beforeRead(t + 8);
-            loadTile<Quad>(lanes, rows.readBase, t + 8, tiles[1 - now], sumLeft, sumRight);
+            loadTile<Quad>(lanes, rows.readBase, t + 8, next, sumLeft, sumRight);
         }
         bool done = false;
         if (lanes.plainWeights) {
             const __m512 before = store;
             const __m128 quadBefore = quadStore;
-            done = stepTileUnflushed<Quad>(input + t, tiles[now], store, quadStore, w);
+            done = stepTileUnflushed<Quad>(input + t, now, store, quadStore, w);
             if (!done) {
                 store = before;
                 quadStore = quadBefore;
-                loadTile<Quad>(lanes, rows.writeBase, t, tiles[now], sumLeft, sumRight);  // not yet written
+                loadTile<Quad>(lanes, rows.writeBase, t, now, sumLeft, sumRight);  // not yet written
             }
         }
         if (!done)
-            stepTile<Quad>(input + t, tiles[now], store, quadStore, w);
-        storeTile<Quad>(lanes, rows.writeBase, t, tiles[now]);
+            stepTile<Quad>(input + t, now, store, quadStore, w);
+        storeTile<Quad>(lanes, rows.writeBase, t, now);
     }
     rows.finish();
     _mm512_storeu_ps(lanes.filterStore, store);
