@@ -74,13 +74,15 @@ struct Tile {
 };
 
 // Loads a tile (flushed) and writes the comb sums of its samples.
-template <bool Quad>
+// Pairs is the number of running pairs in the first eight, when the caller
+// knows it at compile time, else 0.
+template <int Pairs, bool Quad>
 inline void loadTile(const CombLanes& lanes, float* const* base, int t, Tile& tile, float* sumLeft, float* sumRight)
 {
     __m512 r[8];
     for (int k = 0; k < 8; ++k)
         r[k] = flush16(loadTwins(base[k] + t, base[8 + k] + t));
-    const int pairs = lanes.pairsInGroup[0];
+    const int pairs = Pairs > 0 ? Pairs : lanes.pairsInGroup[0];
     __m512 sum = r[0];
     for (int k = 1; k < pairs; ++k)
         sum = _mm512_add_ps(sum, r[k]);
@@ -109,14 +111,14 @@ inline void loadTile(const CombLanes& lanes, float* const* base, int t, Tile& ti
         tile.main[j] = r[j];
 }
 
-template <bool Quad>
+template <int Pairs, bool Quad>
 inline void storeTile(const CombLanes& lanes, float* const* base, int t, const Tile& tile)
 {
     __m512 r[8];
     for (int j = 0; j < 8; ++j)
         r[j] = tile.main[j];
     transposeHalves(r);
-    const int pairs = lanes.pairsInGroup[0];
+    const int pairs = Pairs > 0 ? Pairs : lanes.pairsInGroup[0];
     for (int k = 0; k < pairs; ++k)
         storeTwins(base[k] + t, base[8 + k] + t, r[k]);
     if constexpr (Quad) {
@@ -189,7 +191,7 @@ inline __m128 quadOf(const float* values)
 
 // Tiles are loaded one ahead of the one being stepped, so the loads and
 // transposes of the next tile overlap the recurrence of this one.
-template <bool Quad>
+template <int Pairs, bool Quad>
 void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
 {
     TileRows<8, CombLanes::maxLanes> rows(lanes.line, lanes.length, lanes.index, Quad ? 32 : 16, frames);
@@ -205,13 +207,13 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
 
     Tile next;
     rows.beforeRead(0);
-    loadTile<Quad>(lanes, rows.readBase, 0, next, sumLeft, sumRight);
+    loadTile<Pairs, Quad>(lanes, rows.readBase, 0, next, sumLeft, sumRight);
     for (int t = 0; t < frames; t += 8) {
         Tile now = next;
         rows.beforeWrite(t);
         if (t + 8 < frames) {
             rows.beforeRead(t + 8);
-            loadTile<Quad>(lanes, rows.readBase, t + 8, next, sumLeft, sumRight);
+            loadTile<Pairs, Quad>(lanes, rows.readBase, t + 8, next, sumLeft, sumRight);
         }
         bool done = false;
         if (lanes.plainWeights) {
@@ -221,12 +223,12 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
             if (!done) {
                 store = before;
                 quadStore = quadBefore;
-                loadTile<Quad>(lanes, rows.writeBase, t, now, sumLeft, sumRight);  // not yet written
+                loadTile<Pairs, Quad>(lanes, rows.writeBase, t, now, sumLeft, sumRight);  // not yet written
             }
         }
         if (!done)
             stepTile<Quad>(input + t, now, store, quadStore, w);
-        storeTile<Quad>(lanes, rows.writeBase, t, now);
+        storeTile<Pairs, Quad>(lanes, rows.writeBase, t, now);
     }
     rows.finish();
     _mm512_storeu_ps(lanes.filterStore, store);
@@ -242,10 +244,17 @@ void dampedCombsX16(CombLanes& lanes, const float* input, float* sumLeft, float*
 {
     const int tiled = frames - frames % 8;
     if (tiled > 0) {
+        // The pair counts the effect sets get loops unrolled for them.
         if (lanes.groupCount > 1)
-            dampedTiles<true>(lanes, input, sumLeft, sumRight, tiled);
+            dampedTiles<8, true>(lanes, input, sumLeft, sumRight, tiled);
+        else if (lanes.pairsInGroup[0] == 8)
+            dampedTiles<8, false>(lanes, input, sumLeft, sumRight, tiled);
+        else if (lanes.pairsInGroup[0] == 6)
+            dampedTiles<6, false>(lanes, input, sumLeft, sumRight, tiled);
+        else if (lanes.pairsInGroup[0] == 4)
+            dampedTiles<4, false>(lanes, input, sumLeft, sumRight, tiled);
         else
-            dampedTiles<false>(lanes, input, sumLeft, sumRight, tiled);
+            dampedTiles<0, false>(lanes, input, sumLeft, sumRight, tiled);
     }
     dampedCombTail(lanes, input, sumLeft, sumRight, tiled, frames);
 }
