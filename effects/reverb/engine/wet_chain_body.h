@@ -4,8 +4,9 @@
 // the scalar chain's, lane by lane and in the same order.
 //
 // C provides the lane-wise operations and three width-specific ones:
-// shifted<n>(previous, now), the samples n places earlier, and interleave()
-// and deinterleave(), between two channel vectors and [left, right] pairs.
+// shifted<n>(previous, now), the samples n places earlier; interleave(),
+// two channel vectors into [left, right] pairs in memory; and fromPairs(),
+// the channel vectors from one [left, right, ...] register per sample.
 #pragma once
 
 #include "effects/reverb/engine/tile_rows.h"
@@ -42,18 +43,20 @@ inline float raisePeak(float x, float peak)
 }
 
 // The low-pass over one tile, a sample at a time through both channels:
-// pairs holds h a0 for each sample as [left, right] and receives y the same
-// way. y = h a0 - b1 y' + 1e-11, left and right side by side in lanes 0 and 1.
+// pairs holds h a0 for each sample as [left, right], and ys[j] receives
+// [y left, y right, ...] of sample j. The outputs stay in registers: read
+// back from memory straight after such narrow stores, they would have to
+// wait for the stores to reach the cache.
+// y = h a0 - b1 y' + 1e-11, left and right side by side in lanes 0 and 1.
 template <int W>
-inline void lowPassTile(float* pairs, __m128& y, __m128 b1)
+inline void lowPassTile(const float* pairs, __m128& y, __m128 b1, __m128 (&ys)[W])
 {
     const __m128 tiny = _mm_set1_ps(1e-11f);
 #pragma GCC unroll 16
     for (int j = 0; j < W; ++j) {
-        double* pair = reinterpret_cast<double*>(pairs + 2 * j);
-        const __m128 weighted = _mm_castpd_ps(_mm_load_sd(pair));
+        const __m128 weighted = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(pairs + 2 * j)));
         y = _mm_add_ps(_mm_sub_ps(weighted, _mm_mul_ps(b1, y)), tiny);
-        _mm_store_sd(pair, _mm_castps_pd(y));
+        ys[j] = y;
     }
 }
 
@@ -110,9 +113,10 @@ void wetChainTiles(WetChain& w, int frames)
 
         alignas(64) float pairs[2 * W];
         C::interleave(C::mul(high[0], a0), C::mul(high[1], a0), pairs);
-        lowPassTile<W>(pairs, y, b1);
+        __m128 ys[W];
+        lowPassTile<W>(pairs, y, b1, ys);
         V low[2];
-        C::deinterleave(pairs, low[0], low[1]);
+        C::fromPairs(ys, low[0], low[1]);
 
 #pragma GCC unroll 2
         for (int side = 0; side < 2; ++side) {

@@ -43,7 +43,7 @@ struct ChannelX16 {
             _mm512_alignr_epi32(_mm512_castps_si512(now), _mm512_castps_si512(previous), 16 - n));
     }
 
-    // [a0 b0 a1 b1 ...] into out, 32 floats, and back.
+    // [a0 b0 a1 b1 ...] into out, 32 floats.
     static void interleave(V a, V b, float* out)
     {
         const __m512i early = _mm512_setr_epi32(0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
@@ -52,14 +52,28 @@ struct ChannelX16 {
         _mm512_storeu_ps(out + 16, _mm512_permutex2var_ps(a, late, b));
     }
 
-    static void deinterleave(const float* in, V& a, V& b)
+    static void fromPairs(const __m128 (&ys)[16], V& left, V& right)
     {
-        const V first = _mm512_loadu_ps(in);
-        const V second = _mm512_loadu_ps(in + 16);
-        const __m512i even = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
-        const __m512i odd = _mm512_setr_epi32(1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31);
-        a = _mm512_permutex2var_ps(first, even, second);
-        b = _mm512_permutex2var_ps(first, odd, second);
+        // Block b of even holds [L R L R] of samples 4b, 4b + 1; of odd, of
+        // samples 4b + 2, 4b + 3.
+        __m128 even[4];
+        __m128 odd[4];
+        for (int b = 0; b < 4; ++b) {
+            even[b] = _mm_movelh_ps(ys[4 * b], ys[4 * b + 1]);
+            odd[b] = _mm_movelh_ps(ys[4 * b + 2], ys[4 * b + 3]);
+        }
+        const __m512 e = join(even);
+        const __m512 o = join(odd);
+        left = _mm512_shuffle_ps(e, o, _MM_SHUFFLE(2, 0, 2, 0));
+        right = _mm512_shuffle_ps(e, o, _MM_SHUFFLE(3, 1, 3, 1));
+    }
+
+private:
+    static __m512 join(const __m128 (&b)[4])
+    {
+        const __m256 low = _mm256_insertf128_ps(_mm256_castps128_ps256(b[0]), b[1], 1);
+        const __m256 high = _mm256_insertf128_ps(_mm256_castps128_ps256(b[2]), b[3], 1);
+        return _mm512_insertf32x8(_mm512_zextps256_ps512(low), high, 1);
     }
 };
 

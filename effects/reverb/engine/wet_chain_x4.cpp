@@ -22,19 +22,19 @@ struct ChannelX4 : X4 {
             return _mm_shuffle_ps(previous, p3c0, _MM_SHUFFLE(2, 0, 2, 1));
     }
 
-    // [a0 b0 a1 b1 ...] into out, 8 floats, and back.
+    // [a0 b0 a1 b1 ...] into out, 8 floats.
     static void interleave(V a, V b, float* out)
     {
         _mm_storeu_ps(out, _mm_unpacklo_ps(a, b));
         _mm_storeu_ps(out + 4, _mm_unpackhi_ps(a, b));
     }
 
-    static void deinterleave(const float* in, V& a, V& b)
+    static void fromPairs(const __m128 (&ys)[4], V& left, V& right)
     {
-        const V first = _mm_loadu_ps(in);
-        const V second = _mm_loadu_ps(in + 4);
-        a = _mm_shuffle_ps(first, second, _MM_SHUFFLE(2, 0, 2, 0));
-        b = _mm_shuffle_ps(first, second, _MM_SHUFFLE(3, 1, 3, 1));
+        const __m128 first = _mm_movelh_ps(ys[0], ys[1]);  // [L0 R0 L1 R1]
+        const __m128 second = _mm_movelh_ps(ys[2], ys[3]);
+        left = _mm_shuffle_ps(first, second, _MM_SHUFFLE(2, 0, 2, 0));
+        right = _mm_shuffle_ps(first, second, _MM_SHUFFLE(3, 1, 3, 1));
     }
 };
 

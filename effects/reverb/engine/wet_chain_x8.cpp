@@ -32,7 +32,7 @@ struct ChannelX8 : X8 {
         return _mm256_castsi256_ps(_mm256_alignr_epi8(_mm256_castps_si256(now), straddle, 16 - 4 * n));
     }
 
-    // [a0 b0 a1 b1 ...] into out, 16 floats, and back.
+    // [a0 b0 a1 b1 ...] into out, 16 floats.
     static void interleave(V a, V b, float* out)
     {
         const __m256 low = _mm256_unpacklo_ps(a, b);   // [a0 b0 a1 b1 | a4 b4 a5 b5]
@@ -41,14 +41,15 @@ struct ChannelX8 : X8 {
         _mm256_storeu_ps(out + 8, _mm256_permute2f128_ps(low, high, 0x31));
     }
 
-    static void deinterleave(const float* in, V& a, V& b)
+    static void fromPairs(const __m128 (&ys)[8], V& left, V& right)
     {
-        const __m256 first = _mm256_loadu_ps(in);
-        const __m256 second = _mm256_loadu_ps(in + 8);
-        const __m256 low = _mm256_permute2f128_ps(first, second, 0x20);   // [a0 b0 a1 b1 | a4 b4 a5 b5]
-        const __m256 high = _mm256_permute2f128_ps(first, second, 0x31);  // [a2 b2 a3 b3 | a6 b6 a7 b7]
-        a = _mm256_shuffle_ps(low, high, _MM_SHUFFLE(2, 0, 2, 0));
-        b = _mm256_shuffle_ps(low, high, _MM_SHUFFLE(3, 1, 3, 1));
+        // Blocks [L0 R0 L1 R1 | L4 R4 L5 R5] and [L2 R2 L3 R3 | L6 R6 L7 R7].
+        const __m256 even = _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_movelh_ps(ys[0], ys[1])),
+                                                 _mm_movelh_ps(ys[4], ys[5]), 1);
+        const __m256 odd = _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_movelh_ps(ys[2], ys[3])),
+                                                _mm_movelh_ps(ys[6], ys[7]), 1);
+        left = _mm256_shuffle_ps(even, odd, _MM_SHUFFLE(2, 0, 2, 0));
+        right = _mm256_shuffle_ps(even, odd, _MM_SHUFFLE(3, 1, 3, 1));
     }
 };
 
