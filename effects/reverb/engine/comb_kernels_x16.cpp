@@ -189,8 +189,10 @@ inline __m128 quadOf(const float* values)
     return _mm_setr_ps(values[quadLanes[0]], values[quadLanes[1]], values[quadLanes[2]], values[quadLanes[3]]);
 }
 
-// Tiles are loaded one ahead of the one being stepped, so the loads and
-// transposes of the next tile overlap the recurrence of this one.
+// Each tile is loaded, stepped and stored in one pass. The processor's own
+// look-ahead overlaps the loads and transposes of the next tile with the
+// recurrence of this one; loading it a tile ahead by hand would need more
+// registers than there are.
 template <int Pairs, bool Quad>
 void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* sumRight, int frames)
 {
@@ -205,16 +207,10 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
     __m512 store = _mm512_loadu_ps(lanes.filterStore);
     __m128 quadStore = quadOf(lanes.filterStore);
 
-    Tile next;
-    rows.beforeRead(0);
-    loadTile<Pairs, Quad>(lanes, rows.readBase, 0, next, sumLeft, sumRight);
     for (int t = 0; t < frames; t += 8) {
-        Tile now = next;
-        rows.beforeWrite(t);
-        if (t + 8 < frames) {
-            rows.beforeRead(t + 8);
-            loadTile<Pairs, Quad>(lanes, rows.readBase, t + 8, next, sumLeft, sumRight);
-        }
+        rows.beforeTile(t);
+        Tile now;
+        loadTile<Pairs, Quad>(lanes, rows.readBase, t, now, sumLeft, sumRight);
         bool done = false;
         if (lanes.plainWeights) {
             const __m512 before = store;
