@@ -88,7 +88,9 @@ void wetChainTiles(WetChain& w, int frames)
     const float* inputs[2] = {w.inLeft, w.inRight};
     float* outputs[2] = {w.outLeft, w.outRight};
 
-    for (int t = 0; t < frames; t += W) {
+    // Everything before the low-pass: the all-passes, the wet factor, the
+    // gate and the high-pass of one tile, leaving h a0 in `pairs`.
+    const auto front = [&](int t, float* pairs) {
         rows.beforeTile(t);
         V high[2];
 #pragma GCC unroll 2
@@ -111,10 +113,19 @@ void wetChainTiles(WetChain& w, int frames)
             previous[side] = x;
         }
 
-        alignas(64) float pairs[2 * W];
         C::interleave(C::mul(high[0], a0), C::mul(high[1], a0), pairs);
+    };
+
+    // Each tile's front part runs one tile ahead: it does not wait for the
+    // low-pass, whose recurrence is the slowest thread here, so the
+    // processor can run it while that recurrence is still going.
+    alignas(64) float pairs[2][2 * W];
+    front(0, pairs[0]);
+    for (int t = 0, now = 0; t < frames; t += W, now ^= 1) {
+        if (t + W < frames)
+            front(t + W, pairs[now ^ 1]);
         __m128 ys[W];
-        lowPassTile<W>(pairs, y, b1, ys);
+        lowPassTile<W>(pairs[now], y, b1, ys);
         V low[2];
         C::fromPairs(ys, low[0], low[1]);
 
