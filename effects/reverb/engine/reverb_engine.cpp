@@ -1,7 +1,5 @@
 #include "effects/reverb/engine/reverb_engine.h"
 
-#include "effects/reverb/engine/float_bits.h"
-#include "effects/reverb/engine/simd_x4.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -84,9 +82,18 @@ bool ReverbEngine::selectKernel(SimdKernel kernel)
     if (!bank.selectKernel(kernel))
         return false;
     switch (kernel) {
-    case SimdKernel::Avx512: wetKernel = runWetChainX16; break;
-    case SimdKernel::Avx2: wetKernel = runWetChainX8; break;
-    default: wetKernel = runWetChainX4; break;
+    case SimdKernel::Avx512:
+        wetKernel = runWetChainX16;
+        mixKernel = mixTankInputX16;
+        break;
+    case SimdKernel::Avx2:
+        wetKernel = runWetChainX8;
+        mixKernel = mixTankInputX8;
+        break;
+    default:
+        wetKernel = runWetChainX4;
+        mixKernel = mixTankInputX4;
+        break;
     }
     return true;
 }
@@ -264,20 +271,6 @@ void ReverbEngine::runChunk(Block& block, const float* inLeft, const float* inRi
     }
 }
 
-// (left + right) * input gain / 2, what the pre-delay line stores.
-static void mixTankInput(float* into, const float* inLeft, const float* inRight, int frames, float inputHalf)
-{
-    const X4::V half = X4::splat(inputHalf);
-    int i = 0;
-    for (; i + 4 <= frames; i += 4) {
-        const X4::V left = X4::tameInput(X4::load(inLeft + i));
-        const X4::V right = X4::tameInput(X4::load(inRight + i));
-        X4::store(into + i, X4::mul(X4::add(left, right), half));
-    }
-    for (; i < frames; ++i)
-        into[i] = (tameInput(inLeft[i]) + tameInput(inRight[i])) * inputHalf;
-}
-
 // Each position is read, then written: runs end where the index wraps. A
 // run's tank input is what its stretch of the line held; the stretch then
 // takes the run's input mix.
@@ -288,7 +281,7 @@ void ReverbEngine::runPreDelay(Block& block, const float* inLeft, const float* i
     for (int i = 0; i < frames;) {
         const int run = index < length ? std::min(frames - i, length - index) : 1;
         std::copy(preDelay + index, preDelay + index + run, tankInput + i);
-        mixTankInput(preDelay + index, inLeft + i, inRight + i, run, block.inputHalf);
+        mixKernel(preDelay + index, inLeft + i, inRight + i, run, block.inputHalf);
         index += run;
         if (index >= length)
             index = 0;

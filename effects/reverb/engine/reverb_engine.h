@@ -151,6 +151,7 @@ private:
 
     CombBank bank;
     WetChainKernel wetKernel = runWetChainX4;
+    TankMixKernel mixKernel = mixTankInputX4;
     WetChain wet;  // the wet chain's settings and state while a block runs
     // Per-chunk working arrays, reused from chunk to chunk.
     float tankInput[chunkLength];

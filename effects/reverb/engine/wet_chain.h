@@ -51,3 +51,11 @@ using WetChainKernel = void (*)(WetChain& chain);
 void runWetChainX4(WetChain& chain);  // SSE2
 void runWetChainX8(WetChain& chain);  // AVX2
 void runWetChainX16(WetChain& chain);  // AVX-512
+
+// What the pre-delay line stores, (left + right) * input gain / 2, with the
+// input tamed; one version per instruction set.
+using TankMixKernel = void (*)(float* into, const float* inLeft, const float* inRight, int frames,
+                               float inputHalf);
+void mixTankInputX4(float* into, const float* inLeft, const float* inRight, int frames, float inputHalf);
+void mixTankInputX8(float* into, const float* inLeft, const float* inRight, int frames, float inputHalf);
+void mixTankInputX16(float* into, const float* inLeft, const float* inRight, int frames, float inputHalf);
