@@ -1,6 +1,5 @@
 #include "effects/reverb/engine/reverb_engine.h"
 
-
 #include <algorithm>
 #include <initializer_list>
 #include <cmath>
