@@ -13,6 +13,8 @@ struct ChannelX16 {
     using V = __m512;
     static constexpr int width = 16;
 
+    static float largest(V v) { return _mm512_reduce_max_ps(v); }
+
     static V load(const float* p) { return _mm512_loadu_ps(p); }
     static void store(float* p, V v) { _mm512_storeu_ps(p, v); }
     static V splat(float x) { return _mm512_set1_ps(x); }

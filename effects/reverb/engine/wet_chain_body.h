@@ -3,7 +3,8 @@
 // Internal linkage throughout, as in comb_kernel_body.h. Every operation is
 // the scalar chain's, lane by lane and in the same order.
 //
-// C provides the lane-wise operations and three width-specific ones:
+// C provides the lane-wise operations, largest() across the lanes, and three
+// width-specific ones:
 // shifted<n>(previous, now), the samples n places earlier; interleave(),
 // two channel vectors into [left, right] pairs in memory; and fromPairs(),
 // the channel vectors from one [left, right, ...] register per sample.
@@ -151,10 +152,10 @@ void wetChainTiles(WetChain& w, int frames)
         w.history[3 * side] = lanes[W - 1];
         w.history[3 * side + 1] = lanes[W - 2];
         w.history[3 * side + 2] = lanes[W - 3];
-        C::store(lanes, peak[side]);
+        // Peaks are never NaN, so the largest lane is their maximum.
+        const float largest = C::largest(peak[side]);
         float& best = side == 0 ? w.peakLeft : w.peakRight;
-        for (float lane : lanes)
-            best = lane > best ? lane : best;
+        best = largest > best ? largest : best;
     }
     float pair[4];
     _mm_storeu_ps(pair, y);

@@ -6,6 +6,12 @@
 namespace {
 
 struct ChannelX4 : X4 {
+    static float largest(V v)
+    {
+        const V half = _mm_max_ps(v, _mm_movehl_ps(v, v));
+        return _mm_cvtss_f32(_mm_max_ss(half, _mm_shuffle_ps(half, half, _MM_SHUFFLE(1, 1, 1, 1))));
+    }
+
     // [?, x3, x2, x1]: the three samples before a tile, newest last.
     static V history(float x3, float x2, float x1) { return _mm_setr_ps(0.0f, x3, x2, x1); }
 

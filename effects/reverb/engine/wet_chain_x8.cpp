@@ -6,6 +6,13 @@
 namespace {
 
 struct ChannelX8 : X8 {
+    static float largest(V v)
+    {
+        const __m128 four = _mm_max_ps(_mm256_castps256_ps128(v), _mm256_extractf128_ps(v, 1));
+        const __m128 two = _mm_max_ps(four, _mm_movehl_ps(four, four));
+        return _mm_cvtss_f32(_mm_max_ss(two, _mm_shuffle_ps(two, two, _MM_SHUFFLE(1, 1, 1, 1))));
+    }
+
     static V tameInput(V a)
     {
         const __m256i mask = _mm256_set1_epi32(0x7f800000);
