@@ -8,6 +8,7 @@
 
 #include <doctest.h>
 
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -111,6 +112,47 @@ TEST_CASE("block processing flushes a filter store that decays into the denormal
                     CHECK(bitsOf(engine->leftCombs[i].filterStore) == 0u);
                     CHECK(bitsOf(engine->rightCombs[i].filterStore) == 0u);
                 }
+            }
+        }
+    }
+}
+
+TEST_CASE("lines of tiny normal samples still lead to flushed filter stores")
+{
+    // Damping 1 weighs the delayed sample by 0.45: from 1.5 * 2^-126 that is
+    // a denormal store, which must become +0.0. The kernels skip the flushes
+    // only when every delayed sample is at least 2^-98; the values around
+    // that bound check both sides of it.
+    const float smallestNormal = std::numeric_limits<float>::min();
+    for (const float stored : {1.5f * smallestNormal, std::ldexp(1.0f, -110), std::ldexp(0.99f, -98),
+                               std::ldexp(1.0f, -98), std::ldexp(1.0f, -90)}) {
+        for (const SimdKernel kernel : {SimdKernel::Sse2, SimdKernel::Avx2, SimdKernel::Avx512}) {
+            if (!simdKernelSupported(kernel))
+                continue;
+            CAPTURE(stored);
+            CAPTURE(static_cast<int>(kernel));
+            auto engine = std::make_unique<ReverbEngine>();
+            auto reference = std::make_unique<ReferenceReverb>();
+            REQUIRE(engine->selectKernel(kernel));
+            applyInitialProgram(*engine, 10);
+            applyInitialProgram(*reference, 10);
+            engine->setDamping(1.0f);
+            reference->setDamping(1.0f);
+            for (int i = 0; i < 10; ++i) {
+                for (int n = 0; n < engine->leftCombs[i].length; ++n) {
+                    const float sign = n % 2 == 0 ? 1.0f : -1.0f;
+                    engine->leftCombs[i].buffer[n] = reference->leftCombs[i].buffer[n] = sign * stored;
+                    engine->rightCombs[i].buffer[n] = reference->rightCombs[i].buffer[n] = -sign * stored;
+                }
+            }
+            const StereoBuffer silence(512);
+            const StereoBuffer got = runBlocks(*engine, silence, 512);
+            const StereoBuffer expected = runBlocks(*reference, silence, 512);
+            CHECK(firstDifference(got.left, expected.left) == -1);
+            CHECK(firstDifference(got.right, expected.right) == -1);
+            for (int i = 0; i < 10; ++i) {
+                CHECK(bitsOf(engine->leftCombs[i].filterStore) == bitsOf(reference->leftCombs[i].filterStore));
+                CHECK(bitsOf(engine->rightCombs[i].filterStore) == bitsOf(reference->rightCombs[i].filterStore));
             }
         }
     }

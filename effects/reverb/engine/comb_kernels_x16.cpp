@@ -71,24 +71,61 @@ inline void transposeHalves(__m512 (&r)[8])
 struct Tile {
     __m512 main[8];
     __m128 quad[8];
+    bool large;  // every delayed sample at least 2^-98 in magnitude (see allLarge)
 };
 
-// Loads a tile (flushed) and writes the comb sums of its samples.
+// The bits of |x|: integer order is magnitude order (infinities and NaN
+// above all finite values).
+inline __m512i magnitudeBits(__m512 x)
+{
+    return _mm512_and_si512(_mm512_castps_si512(x), _mm512_set1_epi32(0x7fffffff));
+}
+
+// Whether every lane of `smallest` (magnitude bits) is at least 2^-98. Below
+// a delayed sample of that size a filter store can become a denormal; with
+// every delayed sample of a tile above it and plain weights, w2 x is at
+// least 2^-100, so a sum that cancels it is a multiple of 2^-124 and either
+// exactly zero or no denormal. Neither flush can then change anything.
+inline bool allLarge(__m512i smallest)
+{
+    return _mm512_cmplt_epu32_mask(smallest, _mm512_set1_epi32(0x0e800000)) == 0;
+}
+
+// Loads a tile (flushed) and writes the comb sums of its samples. A tile of
+// large samples needs no flushing.
 // Pairs is the number of running pairs in the first eight, when the caller
 // knows it at compile time, else 0.
 template <int Pairs, bool Quad>
 inline void loadTile(const CombLanes& lanes, float* const* base, int t, Tile& tile, float* sumLeft, float* sumRight)
 {
-    __m512 r[8];
-    for (int k = 0; k < 8; ++k)
-        r[k] = flush16(loadTwins(base[k] + t, base[8 + k] + t));
     const int pairs = Pairs > 0 ? Pairs : lanes.pairsInGroup[0];
+    __m512 r[8];
+    __m512i smallest = _mm512_set1_epi32(0x7fffffff);
+    for (int k = 0; k < 8; ++k) {
+        r[k] = loadTwins(base[k] + t, base[8 + k] + t);
+        if (k < pairs)  // the lanes of pairs that do not run read silence
+            smallest = _mm512_min_epu32(smallest, magnitudeBits(r[k]));
+    }
+    __m512 nine = _mm512_setzero_ps();
+    __m512 ten = _mm512_setzero_ps();
+    if constexpr (Quad) {
+        nine = loadTwins(base[quadLanes[0]] + t, base[quadLanes[2]] + t);
+        ten = loadTwins(base[quadLanes[1]] + t, base[quadLanes[3]] + t);
+        smallest = _mm512_min_epu32(smallest, magnitudeBits(nine));
+        if (lanes.pairsInGroup[1] > 1)
+            smallest = _mm512_min_epu32(smallest, magnitudeBits(ten));
+    }
+    tile.large = allLarge(smallest);
+    if (!tile.large) {
+        for (int k = 0; k < 8; ++k)
+            r[k] = flush16(r[k]);
+        nine = flush16(nine);
+        ten = flush16(ten);
+    }
     __m512 sum = r[0];
     for (int k = 1; k < pairs; ++k)
         sum = _mm512_add_ps(sum, r[k]);
     if constexpr (Quad) {
-        const __m512 nine = flush16(loadTwins(base[quadLanes[0]] + t, base[quadLanes[2]] + t));
-        const __m512 ten = flush16(loadTwins(base[quadLanes[1]] + t, base[quadLanes[3]] + t));
         sum = _mm512_add_ps(sum, nine);
         if (lanes.pairsInGroup[1] > 1)
             sum = _mm512_add_ps(sum, ten);
@@ -164,7 +201,7 @@ inline void stepTile(const float* input, Tile& tile, __m512& store, __m128& quad
 // with plain weights only a denormal store could be changed by the flush,
 // so the step reports whether one arose and the caller then runs the tile
 // again with the flushing step.
-template <bool Quad>
+template <bool Quad, bool Check = true>
 inline bool stepTileUnflushed(const float* input, Tile& tile, __m512& store, __m128& quadStore, const Weights& w)
 {
     __mmask16 denormal = 0;
@@ -173,11 +210,13 @@ inline bool stepTileUnflushed(const float* input, Tile& tile, __m512& store, __m
     for (int j = 0; j < 8; ++j) {
         const __m512 s = _mm512_set1_ps(input[j]);
         store = _mm512_add_ps(_mm512_mul_ps(tile.main[j], w.w2), _mm512_mul_ps(store, w.w1));
-        denormal |= _mm512_fpclass_ps_mask(store, 0x20);
+        if constexpr (Check)
+            denormal |= _mm512_fpclass_ps_mask(store, 0x20);
         tile.main[j] = _mm512_add_ps(s, _mm512_mul_ps(store, w.fb));
         if constexpr (Quad) {
             quadStore = _mm_add_ps(_mm_mul_ps(tile.quad[j], w.quadW2), _mm_mul_ps(quadStore, w.quadW1));
-            quadDenormal |= _mm_fpclass_ps_mask(quadStore, 0x20);
+            if constexpr (Check)
+                quadDenormal |= _mm_fpclass_ps_mask(quadStore, 0x20);
             tile.quad[j] = _mm_add_ps(_mm512_castps512_ps128(s), _mm_mul_ps(quadStore, w.quadFb));
         }
     }
@@ -212,7 +251,9 @@ void dampedTiles(CombLanes& lanes, const float* input, float* sumLeft, float* su
         Tile now;
         loadTile<Pairs, Quad>(lanes, rows.readBase, t, now, sumLeft, sumRight);
         bool done = false;
-        if (lanes.plainWeights) {
+        if (lanes.plainWeights && now.large) {
+            done = stepTileUnflushed<Quad, false>(input + t, now, store, quadStore, w);
+        } else if (lanes.plainWeights) {
             const __m512 before = store;
             const __m128 quadBefore = quadStore;
             done = stepTileUnflushed<Quad>(input + t, now, store, quadStore, w);
