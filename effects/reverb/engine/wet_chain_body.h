@@ -211,6 +211,18 @@ inline void wetChainTail(WetChain& w, int from)
     }
 }
 
+// (left + right) * input gain / 2 for the pre-delay line, input tamed.
+template <class C>
+void mixTankInput(float* into, const float* inLeft, const float* inRight, int frames, float inputHalf)
+{
+    const typename C::V half = C::splat(inputHalf);
+    int i = 0;
+    for (; i + C::width <= frames; i += C::width)
+        C::store(into + i, C::mul(C::add(C::tameInput(C::load(inLeft + i)), C::tameInput(C::load(inRight + i))), half));
+    for (; i < frames; ++i)
+        into[i] = (tameSample(inLeft[i]) + tameSample(inRight[i])) * inputHalf;
+}
+
 template <class C>
 void runWetChain(WetChain& w)
 {

@@ -50,13 +50,5 @@ void runWetChainX4(WetChain& chain) { runWetChain<ChannelX4>(chain); }
 
 void mixTankInputX4(float* into, const float* inLeft, const float* inRight, int frames, float inputHalf)
 {
-    const X4::V half = X4::splat(inputHalf);
-    int i = 0;
-    for (; i + 4 <= frames; i += 4) {
-        const X4::V left = X4::tameInput(X4::load(inLeft + i));
-        const X4::V right = X4::tameInput(X4::load(inRight + i));
-        X4::store(into + i, X4::mul(X4::add(left, right), half));
-    }
-    for (; i < frames; ++i)
-        into[i] = (tameSample(inLeft[i]) + tameSample(inRight[i])) * inputHalf;
+    mixTankInput<ChannelX4>(into, inLeft, inRight, frames, inputHalf);
 }
