@@ -1,8 +1,8 @@
 // The comb kernels written once over a SIMD width S and instantiated by one
 // translation unit per instruction set: the undamped kernel and the
-// one-at-a-time tail for both, the damped tiles for SSE2 (the AVX2 unit has
-// its own, see comb_kernels_x8.cpp). Everything here has internal linkage,
-// so the AVX2 unit's code never stands in for the SSE2 unit's at link time.
+// one-at-a-time tail for both, the damped tiles for SSE2 (the AVX2 and
+// AVX-512 units have their own). Everything here has internal linkage, so a
+// wider unit's code never stands in for the SSE2 unit's at link time.
 //
 // Per lane and sample the arithmetic is exactly the comb step:
 //   out = flush(line), store = flush(out * w2 + store * w1),

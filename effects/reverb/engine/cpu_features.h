@@ -1,5 +1,6 @@
 // Which SIMD code the engine runs: SSE2, which every target assumes, or
-// AVX2 once the processor is known to have it. Both give the same bits.
+// AVX2 or AVX-512 once the processor is known to have them. All give the
+// same bits.
 #pragma once
 
 enum class SimdKernel { Sse2, Avx2, Avx512 };

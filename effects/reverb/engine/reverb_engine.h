@@ -11,7 +11,8 @@
 // peaks and output together (WetChain, SIMD lanes along time). Each lane
 // does exactly the float operations of the per-sample chain in the same
 // order, so the outputs equal the plain per-sample chain bit for bit, on
-// every target and with either kernel (SSE2, or AVX2 where the CPU has it).
+// every target and with every kernel (SSE2, or AVX2 or AVX-512 where the CPU
+// has them).
 //
 // Threads. The block operations run on the audio thread; setters and the
 // public settings below are written by the host's or the editor's thread.
@@ -78,7 +79,7 @@ public:
     void processOverwriting(float** inputs, float** outputs, std::int32_t frames);
     void processAdding(float** inputs, float** outputs, std::int32_t frames);
 
-    // The SIMD code the blocks run; AVX2 is chosen when the CPU has it. Both
+    // The SIMD code the blocks run; the widest the CPU has is chosen. All
     // give the same bits; tests and the bench switch between them, never
     // while a block runs. Returns false (and changes nothing) when the CPU
     // lacks the kernel.
