@@ -68,15 +68,6 @@ double timeOneRun(Engine& engine, Buffers& b)
     return took.count() / runFrames;
 }
 
-const char* kernelName(SimdKernel kernel)
-{
-    switch (kernel) {
-    case SimdKernel::Avx512: return "avx512";
-    case SimdKernel::Avx2: return "avx2";
-    default: return "sse2";
-    }
-}
-
 }  // namespace
 
 int main()
@@ -87,14 +78,14 @@ int main()
     for (const SimdKernel kernel : {SimdKernel::Sse2, SimdKernel::Avx2, SimdKernel::Avx512})
         if (simdKernelSupported(kernel))
             kernels.push_back(kernel);
-    const SimdKernel shipped = ReverbEngine().kernel();
+    const SimdKernel shipped = widestSimdKernel();
 
     std::printf("reverb engine, blocks of %d frames, ns per stereo frame (best of %d runs of %d frames)\n",
                 blockFrames, runs, runFrames);
-    std::printf("the shipped engine picks the %s kernels on this CPU\n", kernelName(shipped));
+    std::printf("the shipped engine picks the %s kernels on this CPU\n", simdKernelName(shipped));
     std::printf("quality  reference");
     for (const SimdKernel kernel : kernels)
-        std::printf("  %7s", kernelName(kernel));
+        std::printf("  %7s", simdKernelName(kernel));
     std::printf("  ratio\n");
     double reference10 = 0.0;
     double shipped10 = 0.0;

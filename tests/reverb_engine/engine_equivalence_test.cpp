@@ -23,15 +23,6 @@ std::vector<SimdKernel> availableKernels()
     return kernels;
 }
 
-const char* kernelName(SimdKernel kernel)
-{
-    switch (kernel) {
-    case SimdKernel::Avx2: return "avx2";
-    case SimdKernel::Avx512: return "avx512";
-    default: return "sse2";
-    }
-}
-
 int nextQuality(int quality) { return quality == 10 ? 4 : quality + 2; }
 
 // Settings changes, applied to both engines at the first block boundary at
@@ -137,7 +128,7 @@ TEST_CASE("shipped engine equals the reference bit for bit on ten seconds of cha
                     CAPTURE(adding);
                     CAPTURE(quality);
                     CAPTURE(block);
-                    const std::string kernelText = kernelName(kernel);
+                    const std::string kernelText = simdKernelName(kernel);
                     CAPTURE(kernelText);
                     auto engine = std::make_unique<ReverbEngine>();
                     REQUIRE(engine->selectKernel(kernel));
@@ -157,7 +148,7 @@ TEST_CASE("impulse response of the tank equals the reference in every quality mo
     for (const int quality : {4, 6, 8, 10})
         for (const SimdKernel kernel : availableKernels()) {
             CAPTURE(quality);
-            const std::string kernelText = kernelName(kernel);
+            const std::string kernelText = simdKernelName(kernel);
             CAPTURE(kernelText);
             auto reference = std::make_unique<ReferenceReverb>();
             auto engine = std::make_unique<ReverbEngine>();
@@ -214,7 +205,7 @@ TEST_CASE("pair counts the effect never sets (odd, none, too many) still match t
     for (const int pairs : {0, 1, 3, 5, 7, 9, 12})
         for (const SimdKernel kernel : availableKernels()) {
             CAPTURE(pairs);
-            const std::string kernelText = kernelName(kernel);
+            const std::string kernelText = simdKernelName(kernel);
             CAPTURE(kernelText);
             auto reference = std::make_unique<ReferenceReverb>();
             auto engine = std::make_unique<ReverbEngine>();

@@ -4,8 +4,7 @@
 
 CombBank::CombBank()
 {
-    if (!selectKernel(SimdKernel::Avx512))
-        selectKernel(SimdKernel::Avx2);
+    selectKernel(widestSimdKernel());
 }
 
 bool CombBank::selectKernel(SimdKernel kernel)

@@ -119,8 +119,10 @@ inline void loadTile(const CombLanes& lanes, float* const* base, int t, Tile& ti
     if (!tile.large) {
         for (int k = 0; k < 8; ++k)
             r[k] = flush16(r[k]);
-        nine = flush16(nine);
-        ten = flush16(ten);
+        if constexpr (Quad) {
+            nine = flush16(nine);
+            ten = flush16(ten);
+        }
     }
     __m512 sum = r[0];
     for (int k = 1; k < pairs; ++k)

@@ -18,3 +18,18 @@ inline bool simdKernelSupported(SimdKernel kernel)
     default: return true;
     }
 }
+
+// What the engine runs unless told otherwise.
+inline SimdKernel widestSimdKernel()
+{
+    return cpuHasAvx512() ? SimdKernel::Avx512 : (cpuHasAvx2() ? SimdKernel::Avx2 : SimdKernel::Sse2);
+}
+
+inline const char* simdKernelName(SimdKernel kernel)
+{
+    switch (kernel) {
+    case SimdKernel::Avx2: return "avx2";
+    case SimdKernel::Avx512: return "avx512";
+    default: return "sse2";
+    }
+}

@@ -72,8 +72,7 @@ ReverbEngine::ReverbEngine()
     clearTank();
     peakLeft = 0.0f;
     peakRight = 0.0f;
-    if (!selectKernel(SimdKernel::Avx512))
-        selectKernel(SimdKernel::Avx2);
+    selectKernel(widestSimdKernel());
 }
 
 bool ReverbEngine::selectKernel(SimdKernel kernel)

@@ -33,8 +33,8 @@ struct X4 {
     }
 
     // Exponent field all ones (NaN, infinities) or all zero (denormals,
-    // zeros) -> +0.0; magnitudes above 1e20 held there, as tameInput does
-    // one sample at a time.
+    // zeros) -> +0.0; magnitudes above 1e20 held there, as tameSample
+    // (wet_chain_body.h) does one sample at a time.
     static V tameInput(V x)
     {
         const __m128i mask = _mm_set1_epi32(0x7f800000);

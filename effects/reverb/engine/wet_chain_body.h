@@ -26,8 +26,12 @@ inline float flushSample(float x)
     return (bits & 0x7f800000u) == 0 ? 0.0f : x;
 }
 
-// As tameInput: NaN, infinities and denormals become +0.0, magnitudes above
-// 1e20 are held there.
+// What an input sample enters the engine as. NaN and infinities (exponent
+// field all ones) become silence and magnitudes above 1e20 are held there,
+// so a single bad host sample can neither live on in a held tail nor
+// overflow the tank into infinities. Denormals (exponent field all zero)
+// become +0.0 too: they are inaudible, and would make every multiply of the
+// dry path slow.
 inline float tameSample(float x)
 {
     std::uint32_t bits;
