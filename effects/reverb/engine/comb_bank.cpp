@@ -32,36 +32,57 @@ bool CombBank::selectKernel(SimdKernel kernel)
     return true;
 }
 
+static bool plainWeights(float w1, float w2)
+{
+    return (w1 >= 0.0f) & (w1 <= 1.0f) & (w2 >= 0.25f) & (w2 <= 1.0f);
+}
+
 void CombBank::beginBlock(CombFilter* left, CombFilter* right, int pairs, bool undamped)
 {
     pairCount = pairs;
     running = undamped ? undampedKernel : dampedKernel;
+    if (pairs != laidOut.pairs || lanes.width != laidOut.width || left != laidOut.left || right != laidOut.right)
+        layOut(left, right, pairs);
+    bool plain = true;
+    for (int i = 0; i < runningCount; ++i) {
+        const int lane = runningLanes[i].lane;
+        const CombFilter* comb = runningLanes[i].comb;
+        lanes.filterStore[lane] = comb->filterStore;
+        lanes.weight1[lane] = comb->dampingWeight1.get();
+        lanes.weight2[lane] = comb->dampingWeight2.get();
+        lanes.feedback[lane] = comb->feedback.get();
+        plain = plain & plainWeights(lanes.weight1[lane], lanes.weight2[lane]);
+    }
+    lanes.plainWeights = plain;
+}
+
+// Which comb each lane steps. Kept from block to block while the pair count
+// and the kernel stay: unused lanes keep their silence, and each block only
+// takes the running combs' weights and filter stores.
+void CombBank::layOut(CombFilter* left, CombFilter* right, int pairs)
+{
+    laidOut = {pairs, lanes.width, left, right};
     const int width = lanes.width;
     const int half = width / 2;
     lanes.groupCount = (pairs + half - 1) / half;
+    runningCount = 0;
     for (int g = 0; g < lanes.groupCount; ++g) {
         lanes.pairsInGroup[g] = std::min(half, pairs - g * half);
-        for (int k = 0; k < half; ++k) {
-            const int pair = g * half + k;
-            laneComb[g * width + k] = pair < pairs ? &left[pair] : nullptr;
-            laneComb[g * width + half + k] = pair < pairs ? &right[pair] : nullptr;
+        for (int k = 0; k < width; ++k) {
+            const int lane = g * width + k;
+            const int pair = g * half + k % half;
+            CombFilter* comb = pair < pairs ? (k < half ? &left[pair] : &right[pair]) : nullptr;
+            if (comb)
+                runningLanes[runningCount++] = {lane, comb};
+            // Unused lanes step silence with weights that keep them at +0.0.
+            lanes.filterStore[lane] = 0.0f;
+            lanes.weight1[lane] = 0.0f;
+            lanes.weight2[lane] = 1.0f;
+            lanes.feedback[lane] = 0.0f;
+            lanes.line[lane] = comb ? comb->buffer : silence;
+            lanes.length[lane] = comb ? comb->length : maxChunk;
+            lanes.index[lane] = 0;
         }
-    }
-    lanes.plainWeights = true;
-    for (int lane = 0; lane < lanes.groupCount * width; ++lane) {
-        const CombFilter* comb = laneComb[lane];
-        // Unused lanes step silence with weights that keep them at +0.0.
-        lanes.filterStore[lane] = comb ? comb->filterStore : 0.0f;
-        lanes.weight1[lane] = comb ? comb->dampingWeight1.get() : 0.0f;
-        lanes.weight2[lane] = comb ? comb->dampingWeight2.get() : 1.0f;
-        lanes.feedback[lane] = comb ? comb->feedback.get() : 0.0f;
-        lanes.line[lane] = comb ? comb->buffer : silence;
-        lanes.length[lane] = comb ? comb->length : maxChunk;
-        lanes.index[lane] = 0;
-        const float w1 = lanes.weight1[lane];
-        const float w2 = lanes.weight2[lane];
-        if (!(w1 >= 0.0f && w1 <= 1.0f && w2 >= 0.25f && w2 <= 1.0f))
-            lanes.plainWeights = false;
     }
 }
 
@@ -72,26 +93,21 @@ void CombBank::processChunk(const float* input, float* sumLeft, float* sumRight,
         std::fill(sumRight, sumRight + frames, 0.0f);
         return;
     }
-    const int laneCount = lanes.laneCount();
-    for (int lane = 0; lane < laneCount; ++lane)
-        if (const CombFilter* comb = laneComb[lane])
-            lanes.index[lane] = comb->index;
+    for (int i = 0; i < runningCount; ++i)
+        lanes.index[runningLanes[i].lane] = runningLanes[i].comb->index;
 
     running(lanes, input, sumLeft, sumRight, frames);
 
-    for (int lane = 0; lane < laneCount; ++lane) {
-        if (CombFilter* comb = laneComb[lane]) {
-            comb->index += frames;
-            if (comb->index >= comb->length)
-                comb->index -= comb->length;
-        }
+    for (int i = 0; i < runningCount; ++i) {
+        CombFilter* comb = runningLanes[i].comb;
+        comb->index += frames;
+        if (comb->index >= comb->length)
+            comb->index -= comb->length;
     }
 }
 
 void CombBank::endBlock()
 {
-    const int laneCount = lanes.groupCount * lanes.width;
-    for (int lane = 0; lane < laneCount; ++lane)
-        if (CombFilter* comb = laneComb[lane])
-            comb->filterStore = lanes.filterStore[lane];
+    for (int i = 0; i < runningCount; ++i)
+        runningLanes[i].comb->filterStore = lanes.filterStore[runningLanes[i].lane];
 }

@@ -31,7 +31,19 @@ private:
     CombKernel undampedKernel = undampedCombsX4;
     CombKernel running = dampedCombsX4;
     int pairCount = 0;
-    CombFilter* laneComb[CombLanes::maxLanes] = {};
+    void layOut(CombFilter* left, CombFilter* right, int pairs);
+    struct Layout {
+        int pairs = -1;
+        int width = 0;
+        const CombFilter* left = nullptr;
+        const CombFilter* right = nullptr;
+    } laidOut;
+    struct RunningLane {
+        int lane;
+        CombFilter* comb;
+    };
+    RunningLane runningLanes[CombLanes::maxLanes] = {};
+    int runningCount = 0;
     CombLanes lanes;
     float silence[maxChunk] = {};  // the line of unused lanes: never wraps, never written
 };
