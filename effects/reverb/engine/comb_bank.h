@@ -1,5 +1,6 @@
-// The comb stage of the engine: for one block, the running pairs are laid
-// into SIMD lanes; each chunk then steps them all at once. A chunk is at most
+// The comb stage of the engine: the running pairs are laid into SIMD lanes
+// (anew only when the pair count or the kernel changes); each chunk then
+// steps them all at once. A chunk is at most
 // `maxChunk` samples, shorter than every comb line, so nothing a chunk
 // writes is read again within it. The combs' storage must allow maxChunk
 // floats in front of every line and linePad after it (tile_rows.h).
@@ -31,13 +32,17 @@ private:
     CombKernel undampedKernel = undampedCombsX4;
     CombKernel running = dampedCombsX4;
     int pairCount = 0;
+
     void layOut(CombFilter* left, CombFilter* right, int pairs);
+    // What the lanes were last laid out for.
     struct Layout {
         int pairs = -1;
         int width = 0;
         const CombFilter* left = nullptr;
         const CombFilter* right = nullptr;
     } laidOut;
+    // The lanes of running combs, so that block and chunk set-up touch
+    // only those.
     struct RunningLane {
         int lane;
         CombFilter* comb;
