@@ -1,9 +1,9 @@
 // The comb stage of the engine: the running pairs are laid into SIMD lanes
 // (anew only when the pair count or the kernel changes); each chunk then
-// steps them all at once. A chunk is at most
-// `maxChunk` samples, shorter than every comb line, so nothing a chunk
-// writes is read again within it. The combs' storage must allow maxChunk
-// floats in front of every line and linePad after it (tile_rows.h).
+// steps them all at once. A chunk is at most `maxChunk` samples, shorter
+// than every comb line, so nothing a chunk writes is read again within it.
+// The combs' storage must allow maxChunk floats in front of every line and
+// linePad after it (tile_rows.h).
 #pragma once
 
 #include "effects/reverb/engine/comb_filter.h"
