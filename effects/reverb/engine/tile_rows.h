@@ -26,6 +26,7 @@
 #include "effects/reverb/engine/chunk_length.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -42,29 +43,26 @@ public:
             const int untilWrap = lengths[i] - indices[i];
             if (untilWrap >= tiled)
                 continue;
-            Wrap& wrap = wraps[wrapCount++];
-            wrap.line = i;
-            wrap.tile = untilWrap - untilWrap % W;
-            wrap.spill = wrap.tile + W - untilWrap;  // samples past the end, if it straddles
+            Wrap& wrap = wraps[i];
+            const int tile = untilWrap - untilWrap % W;  // the tile holding the wrap
+            wrap.spill = untilWrap % W == 0 ? 0 : tile + W - untilWrap;  // samples it runs past the end
             wrap.start = lines[i];
             wrap.end = lines[i] + lengths[i];
             wrap.past = lines[i] + indices[i] - lengths[i];
-            if (wrap.spill < W) {
-                for (int j = 0; j < W; ++j)
-                    wrap.end[j] = wrap.start[j];
-            } else {
-                wrap.spill = 0;  // the wrap falls on a tile boundary
-            }
+            if (wrap.spill > 0)
+                std::memcpy(wrap.end, wrap.start, W * sizeof(float));
+            const int moveAt = wrap.spill > 0 ? tile + W : tile;
+            events[eventCount++] = moveAt << lineBits | i;
         }
-        // A few wraps per chunk: insertion sort by the tile where the base moves.
-        for (int a = 1; a < wrapCount; ++a)
-            for (int b = a; b > 0 && wraps[b - 1].moveAt() > wraps[b].moveAt(); --b) {
-                const Wrap swap = wraps[b];
-                wraps[b] = wraps[b - 1];
-                wraps[b - 1] = swap;
+        // A few wraps per chunk: insertion sort by the tile where the base
+        // moves (the line number below it only breaks ties).
+        for (int a = 1; a < eventCount; ++a)
+            for (int b = a; b > 0 && events[b - 1] > events[b]; --b) {
+                const int swap = events[b];
+                events[b] = events[b - 1];
+                events[b - 1] = swap;
             }
-        wraps[wrapCount].tile = 1 << 29;  // sentinel
-        wraps[wrapCount].spill = 0;
+        events[eventCount] = 1 << 30;  // sentinel
     }
 
     float* readBase[N];
@@ -72,55 +70,60 @@ public:
 
     void beforeRead(int t)
     {
-        while (wraps[readNext].moveAt() == t) {
-            readBase[wraps[readNext].line] = wraps[readNext].past;
-            ++readNext;
+        for (; tileOf(events[readNext]) == t; ++readNext) {
+            const int line = lineOf(events[readNext]);
+            readBase[line] = wraps[line].past;
         }
     }
 
     void beforeWrite(int t)
     {
-        while (wraps[writeNext].moveAt() == t)
-            moveWriteBase(wraps[writeNext++]);
+        for (; tileOf(events[writeNext]) == t; ++writeNext)
+            moveWriteBase(lineOf(events[writeNext]));
     }
 
     // Both, for loops that read and write the same tile.
     void beforeTile(int t)
     {
-        while (wraps[writeNext].moveAt() == t) {
-            const Wrap& wrap = wraps[writeNext++];
-            readBase[wrap.line] = wrap.past;
-            moveWriteBase(wrap);
+        for (; tileOf(events[writeNext]) == t; ++writeNext) {
+            const int line = lineOf(events[writeNext]);
+            readBase[line] = wraps[line].past;
+            moveWriteBase(line);
         }
     }
 
     // After the last tile: the spills of wraps whose base never moved.
     void finish()
     {
-        for (; writeNext < wrapCount; ++writeNext)
-            moveWriteBase(wraps[writeNext]);
+        for (; writeNext < eventCount; ++writeNext)
+            moveWriteBase(lineOf(events[writeNext]));
     }
 
 private:
+    // An event is the tile where a line's base moves, above the line number.
+    static constexpr int lineBits = 8;
+    static_assert(N <= 1 << lineBits, "line numbers fit below the tile");
+    static int tileOf(int event) { return event >> lineBits; }
+    static int lineOf(int event) { return event & ((1 << lineBits) - 1); }
+
     struct Wrap {
-        int line;
-        int tile;   // the tile holding the wrap
-        int spill;  // samples that tile runs past the end of the line
+        int spill;  // samples the tile holding the wrap runs past the end of the line
         float* start;
         float* end;
         float* past;  // base for the tiles after the wrap
-        int moveAt() const { return spill > 0 ? tile + W : tile; }
     };
 
-    void moveWriteBase(const Wrap& wrap)
+    void moveWriteBase(int line)
     {
-        writeBase[wrap.line] = wrap.past;
+        const Wrap& wrap = wraps[line];
+        writeBase[line] = wrap.past;
         for (int j = 0; j < wrap.spill; ++j)
             wrap.start[j] = wrap.end[j];
     }
 
-    Wrap wraps[N + 1];
-    int wrapCount = 0;
+    Wrap wraps[N];  // by line; only those of lines that wrap are set
+    int events[N + 1];
+    int eventCount = 0;
     int readNext = 0;
     int writeNext = 0;
 };
