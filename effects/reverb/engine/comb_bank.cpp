@@ -48,6 +48,7 @@ void CombBank::beginBlock(CombFilter* left, CombFilter* right, int pairs, bool u
         const int lane = runningLanes[i].lane;
         const CombFilter* comb = runningLanes[i].comb;
         lanes.filterStore[lane] = comb->filterStore;
+        lanes.index[lane] = comb->index;
         lanes.weight1[lane] = comb->dampingWeight1.get();
         lanes.weight2[lane] = comb->dampingWeight2.get();
         lanes.feedback[lane] = comb->feedback.get();
@@ -93,21 +94,21 @@ void CombBank::processChunk(const float* input, float* sumLeft, float* sumRight,
         std::fill(sumRight, sumRight + frames, 0.0f);
         return;
     }
-    for (int i = 0; i < runningCount; ++i)
-        lanes.index[runningLanes[i].lane] = runningLanes[i].comb->index;
-
     running(lanes, input, sumLeft, sumRight, frames);
 
+    // The lanes hold the running combs' positions until the block ends.
     for (int i = 0; i < runningCount; ++i) {
-        CombFilter* comb = runningLanes[i].comb;
-        comb->index += frames;
-        if (comb->index >= comb->length)
-            comb->index -= comb->length;
+        const int lane = runningLanes[i].lane;
+        const int index = lanes.index[lane] + frames;
+        lanes.index[lane] = index >= lanes.length[lane] ? index - lanes.length[lane] : index;
     }
 }
 
 void CombBank::endBlock()
 {
-    for (int i = 0; i < runningCount; ++i)
-        runningLanes[i].comb->filterStore = lanes.filterStore[runningLanes[i].lane];
+    for (int i = 0; i < runningCount; ++i) {
+        CombFilter* comb = runningLanes[i].comb;
+        comb->filterStore = lanes.filterStore[runningLanes[i].lane];
+        comb->index = lanes.index[runningLanes[i].lane];
+    }
 }

@@ -23,7 +23,7 @@ public:
     // block. With `undamped` the low-pass of every comb is skipped.
     void beginBlock(CombFilter* left, CombFilter* right, int pairs, bool undamped);
     void processChunk(const float* input, float* sumLeft, float* sumRight, int frames);
-    // Hands the filter stores back to the combs.
+    // Hands the filter stores and positions back to the combs.
     void endBlock();
 
 private:
