@@ -1,7 +1,6 @@
 #include "effects/reverb/engine/reverb_engine.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <cmath>
 #include <new>
 
@@ -231,6 +230,8 @@ void ReverbEngine::beginBlock(Block& block)
         wet.line[allpassCount + k] = rightAllpasses[k].buffer;
         wet.length[k] = leftAllpasses[k].length;
         wet.length[allpassCount + k] = rightAllpasses[k].length;
+        wet.index[k] = leftAllpasses[k].index;
+        wet.index[allpassCount + k] = rightAllpasses[k].index;
     }
     std::copy(highPassHistory, highPassHistory + 6, wet.history);
     wet.lowPass[0] = lowPassState[0];
@@ -244,6 +245,10 @@ void ReverbEngine::beginBlock(Block& block)
 void ReverbEngine::endBlock(const Block& block)
 {
     bank.endBlock();
+    for (int k = 0; k < allpassCount; ++k) {
+        leftAllpasses[k].index = wet.index[k];
+        rightAllpasses[k].index = wet.index[allpassCount + k];
+    }
     preDelayIndex = static_cast<std::uint16_t>(block.preDelayIndex);
     gateLevel = block.gateLevel;
     gateState = block.gateState;
@@ -335,10 +340,6 @@ void ReverbEngine::runGate(Block& block, int frames)
 void ReverbEngine::runWetChain(int offset, const float* inLeft, const float* inRight, float* outLeft,
                                float* outRight, int frames)
 {
-    for (int k = 0; k < allpassCount; ++k) {
-        wet.index[k] = leftAllpasses[k].index;
-        wet.index[allpassCount + k] = rightAllpasses[k].index;
-    }
     wet.frames = frames;
     wet.sumLeft = combSumLeft + offset;
     wet.sumRight = combSumRight + offset;
@@ -347,10 +348,9 @@ void ReverbEngine::runWetChain(int offset, const float* inLeft, const float* inR
     wet.outLeft = outLeft;
     wet.outRight = outRight;
     wetKernel(wet);
-    for (AllpassFilter* section : {leftAllpasses, rightAllpasses})
-        for (int k = 0; k < allpassCount; ++k) {
-            section[k].index += frames;
-            if (section[k].index >= section[k].length)
-                section[k].index -= section[k].length;
-        }
+    // The chain holds the all-pass positions until the block ends.
+    for (int k = 0; k < 2 * allpassCount; ++k) {
+        const int index = wet.index[k] + frames;
+        wet.index[k] = index >= wet.length[k] ? index - wet.length[k] : index;
+    }
 }
