@@ -39,7 +39,6 @@ static bool plainWeights(float w1, float w2)
 
 void CombBank::beginBlock(CombFilter* left, CombFilter* right, int pairs, bool undamped)
 {
-    pairCount = pairs;
     running = undamped ? undampedKernel : dampedKernel;
     if (pairs != laidOut.pairs || lanes.width != laidOut.width || left != laidOut.left || right != laidOut.right)
         layOut(left, right, pairs);
@@ -59,7 +58,7 @@ void CombBank::beginBlock(CombFilter* left, CombFilter* right, int pairs, bool u
 
 // Which comb each lane steps. Kept from block to block while the pair count
 // and the kernel stay: unused lanes keep their silence, and each block only
-// takes the running combs' weights and filter stores.
+// takes the running combs' weights, filter stores and positions.
 void CombBank::layOut(CombFilter* left, CombFilter* right, int pairs)
 {
     laidOut = {pairs, lanes.width, left, right};
@@ -89,7 +88,7 @@ void CombBank::layOut(CombFilter* left, CombFilter* right, int pairs)
 
 void CombBank::processChunk(const float* input, float* sumLeft, float* sumRight, int frames)
 {
-    if (pairCount <= 0) {
+    if (runningCount == 0) {
         std::fill(sumLeft, sumLeft + frames, 0.0f);
         std::fill(sumRight, sumRight + frames, 0.0f);
         return;

@@ -31,7 +31,6 @@ private:
     CombKernel dampedKernel = dampedCombsX4;
     CombKernel undampedKernel = undampedCombsX4;
     CombKernel running = dampedCombsX4;
-    int pairCount = 0;
 
     void layOut(CombFilter* left, CombFilter* right, int pairs);
     // What the lanes were last laid out for.
