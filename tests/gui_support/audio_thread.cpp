@@ -1,6 +1,10 @@
 #include "tests/gui_support/audio_thread.h"
 
+#include "tests/gui_support/host_window.h"
+#include "tests/gui_support/loaded_plugin.h"
+
 #include <cmath>
+#include <cstdint>
 
 AudioThread::AudioThread(EffectRecord* record, int blockFrames) : effect(record), frames(blockFrames)
 {
@@ -48,4 +52,21 @@ DWORD WINAPI AudioThread::run(LPVOID self)
         InterlockedIncrement(&audio->blocks);
     }
     return 0;
+}
+
+void playOnWindowThread(EffectRecord* effect, int paramCount, int programCount, int milliseconds)
+{
+    const DWORD start = GetTickCount();
+    unsigned step = 0;
+    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+        ++step;
+        const auto index = static_cast<std::int32_t>(step % static_cast<unsigned>(paramCount));
+        effect->setParam(effect, index, static_cast<float>((step * 37) % 1000) / 1000.0f);
+        if (step % 40 == 0)
+            dispatch(effect, OpSetProgram, 0, static_cast<PlugInt>(step / 40 % static_cast<unsigned>(programCount)));
+        if (step % 5 == 0) {
+            editorIdle(effect);
+            pumpPending();
+        }
+    }
 }

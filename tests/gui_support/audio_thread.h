@@ -34,3 +34,9 @@ private:
     volatile LONG finite = 1;
     HANDLE thread = nullptr;
 };
+
+// What a host's window thread does during playback, for `milliseconds`,
+// while an AudioThread runs blocks: sets the first `paramCount` parameters
+// in turn, moves to the next of `programCount` programs every 40 steps and
+// idles the editor every 5.
+void playOnWindowThread(EffectRecord* effect, int paramCount, int programCount, int milliseconds = 1500);

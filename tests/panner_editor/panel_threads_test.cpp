@@ -14,18 +14,7 @@ TEST_CASE("panel threads: parameters, programs and idle ticks while the audio th
     AudioThread audio(effect);
     REQUIRE(audio.started());
 
-    const DWORD start = GetTickCount();
-    unsigned step = 0;
-    while (GetTickCount() - start < 1500) {
-        ++step;
-        open.setParam(static_cast<std::int32_t>(step % 8), static_cast<float>((step * 37) % 1000) / 1000.0f);
-        if (step % 40 == 0)
-            dispatch(effect, OpSetProgram, 0, static_cast<PlugInt>(step / 40 % 16));
-        if (step % 5 == 0) {
-            open.idle();
-            pumpPending();
-        }
-    }
+    playOnWindowThread(effect, 8, 16);
     dispatch(effect, OpSetProgram, 0, 0);
     open.idle();
     pumpPending();

@@ -14,19 +14,7 @@ TEST_CASE("editor threads: parameters, programs and idle ticks while the audio t
     AudioThread audio(effect);
     REQUIRE(audio.started());
 
-    const DWORD start = GetTickCount();
-    unsigned step = 0;
-    while (GetTickCount() - start < 1500) {
-        ++step;
-        const std::int32_t index = static_cast<std::int32_t>(step % 16);
-        effect->setParam(effect, index, static_cast<float>((step * 37) % 1000) / 1000.0f);
-        if (step % 40 == 0)
-            dispatch(effect, OpSetProgram, 0, static_cast<PlugInt>(step / 40 % 25));
-        if (step % 5 == 0) {
-            editorIdle(effect);
-            pumpPending();
-        }
-    }
+    playOnWindowThread(effect, 16, 25);
     dispatch(effect, OpSetProgram, 0, 5);
     editorIdle(effect);
     pumpPending();
